@@ -1,0 +1,140 @@
+#include "model/ClaimFile.h"
+
+#include "model/Windows1252.h"
+#include "platform/FileAccess.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace cw::model {
+
+namespace {
+
+const QLatin1StringView kLineEnd("\r\n");
+constexpr qsizetype kMarkerSearchLines = 20;
+
+bool isProviderField(int index) {
+    return std::find(kProviderFieldIndices.begin(), kProviderFieldIndices.end(), index) !=
+           kProviderFieldIndices.end();
+}
+
+// The text a field contributes to its line.
+const QString& storedText(const ClaimValues& values, int index) {
+    static const QString empty;
+    return FieldCatalogue::isOffForm(index) ? empty : values[index];
+}
+
+QString removedMarkers(QString line) {
+    return line.remove(kAutoFillMarker, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString buildClaimLines(const ClaimValues& values) {
+    QString text;
+    text.reserve(4096);
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (isProviderField(i))
+            continue;
+        text += storedText(values, i);
+        text += kLineEnd;
+    }
+    text += kLineEnd;
+    for (const int i : kProviderFieldIndices) {
+        text += kAutoFillMarker;
+        text += values[i];
+        text += kLineEnd;
+    }
+    return text;
+}
+
+QStringList splitClaimLines(QStringView text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.sliced(start, i - start).toString());
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.sliced(start).toString());
+    return lines;
+}
+
+bool hasMarkerLines(const QStringList& lines) {
+    // Trimming the line first, as the marker test is defined, cannot change the outcome: the
+    // marker holds no blank or control character.
+    return std::any_of(lines.begin(), lines.end(), [](const QString& line) {
+        return line.contains(kAutoFillMarker, Qt::CaseSensitive);
+    });
+}
+
+ClaimValues claimValuesFromLines(const QStringList& lines) {
+    ClaimValues values;
+    const auto lineAt = [&lines](qsizetype n) {
+        return n < lines.size() ? lines[n] : QString();
+    };
+
+    if (hasMarkerLines(lines)) {
+        for (qsizetype n = std::max<qsizetype>(0, lines.size() - kMarkerSearchLines);
+             n < lines.size(); ++n) {
+            if (!lines[n].contains(kAutoFillMarker, Qt::CaseSensitive))
+                continue;
+            for (std::size_t k = 0; k < kProviderFieldIndices.size(); ++k)
+                values[kProviderFieldIndices[k]] =
+                    removedMarkers(lineAt(n + static_cast<qsizetype>(k)));
+            break;
+        }
+    }
+
+    qsizetype counter = 0;
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (isProviderField(i))
+            continue;
+        values[i] = lineAt(counter++);
+    }
+    return values;
+}
+
+std::optional<UnencodableField> findUnencodableField(const ClaimValues& values) {
+    for (int i = 0; i < kFieldCount; ++i) {
+        const qsizetype pos = Windows1252::firstUnencodable(storedText(values, i));
+        if (pos >= 0)
+            return UnencodableField{i, pos};
+    }
+    return std::nullopt;
+}
+
+Result<QByteArray> encodeClaimFile(const ClaimValues& values) {
+    if (const auto bad = findUnencodableField(values)) {
+        const QString& text = values[bad->fieldIndex];
+        return Error{QCoreApplication::translate(
+                         "ClaimFile", "The field %1 holds the character %2, which a claim file "
+                                      "cannot store. Remove or replace it, then save again.")
+                         .arg(FieldCatalogue::name(bad->fieldIndex),
+                              Windows1252::describeCharacterAt(text, bad->position))};
+    }
+    return Windows1252::encode(buildClaimLines(values));
+}
+
+Result<ClaimValues> readClaimFile(const QString& path) {
+    auto bytes = platform::readWholeFile(path, kMaxClaimFileBytes);
+    if (!bytes)
+        return Error{bytes.error()};
+    return claimValuesFromLines(splitClaimLines(Windows1252::decode(*bytes)));
+}
+
+Result<void> writeClaimFile(const QString& path, const ClaimValues& values) {
+    auto bytes = encodeClaimFile(values);
+    if (!bytes)
+        return Error{bytes.error()};
+    return platform::writeFileAtomically(path, *bytes);
+}
+
+} // namespace cw::model

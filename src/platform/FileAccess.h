@@ -1,0 +1,19 @@
+#pragma once
+
+// Whole-file reads and atomic writes. Every file the program writes goes through
+// writeFileAtomically, so a failed or interrupted write never destroys what was there.
+
+#include "platform/Result.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace cw::platform {
+
+// Reads the whole file. A file larger than maxBytes is refused before anything is read.
+Result<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
+
+// Writes a temporary file beside the target and renames it over the target.
+Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace cw::platform

@@ -1,0 +1,8 @@
+#include "TestRegistry.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    return cw::test::runRegisteredTests(argc, argv);
+}
