@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libcurl4-openssl-dev libjpeg62-turbo-dev zlib1g-dev libzip-dev libpugixml-dev
   libbenchmark-dev
-  fonts-liberation2
+  fonts-liberation2 fonts-dejavu-extra
   poppler-utils libxml2-utils
 )
 
