@@ -1,5 +1,6 @@
 #include "platform/FileAccess.h"
 
+#include "FileSizeLimit.h"
 #include "TestRegistry.h"
 
 #include <QDir>
@@ -7,30 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace cw::platform;
 
 namespace {
-
-// Makes writes past `bytes` fail with EFBIG for this process while it lives; works for root
-// too, unlike a read-only folder.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 QByteArray contents(const QString& path) {
     QFile f(path);
@@ -48,7 +30,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("claim.ub4"));
         QVERIFY(writeFileAtomically(path, "old contents").ok());
         {
-            FileSizeLimit limit(1024);
+            cw::test::FileSizeLimit limit(1024);
             const auto written = writeFileAtomically(path, QByteArray(4096, 'x'));
             QVERIFY(!written.ok());
             QVERIFY2(written.error().contains(path), qPrintable(written.error()));

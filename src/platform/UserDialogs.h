@@ -1,0 +1,41 @@
+#pragma once
+
+// Every question the program asks the user goes through this interface. The program answers
+// it with Qt dialogs; tests answer it with scripted replies, so no test waits on a modal
+// dialog.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace cw {
+
+enum class SavePrompt {
+    BeforeReplacing, // Toktosave: before a New command or Open replaces the claim
+    BeforeClosing,   // Toktoclose: before the main window closes
+};
+
+enum class SaveAnswer { Yes, No, Cancel, Closed };
+
+struct FileDialogRequest {
+    QString folder;       // where the dialog starts
+    QString proposedName; // file-name box contents (save dialogs)
+    QStringList filters;  // "UB-04/CMS 1450 Claimwright File (*.ub4)", "All Files (*)"
+    QString defaultSuffix;
+};
+
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    virtual SaveAnswer askSaveChanges(SavePrompt prompt) = 0;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) = 0;
+    // Asks before overwriting an existing file.
+    virtual std::optional<QString> chooseFileToSave(const FileDialogRequest& request) = 0;
+    virtual void showMessage(const QString& text) = 0;
+    virtual void showError(const QString& text) = 0;
+};
+
+} // namespace cw
