@@ -21,11 +21,13 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -55,6 +57,28 @@ QByteArray encode(const QImage& image, const char* format, int quality = -1) {
     writer.setOptimizedWrite(true);
     writer.write(image);
     return bytes;
+}
+
+// The screen pictures are decoded at every start of the program: an 8-bit palette of their
+// most frequent colours decodes several times faster than true colour. The form has a few
+// hundred colours, nearly all of them shades along the edges of its lines and letters, so
+// mapping the rarest to their nearest kept colour shows no difference.
+QImage withPalette(const QImage& image) {
+    QHash<QRgb, qint64> counts;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            ++counts[line[x]];
+    }
+    std::vector<std::pair<qint64, QRgb>> byCount;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        byCount.emplace_back(-it.value(), it.key());
+    std::sort(byCount.begin(), byCount.end());
+    QList<QRgb> palette;
+    for (std::size_t i = 0; i < byCount.size() && i < 256; ++i)
+        palette.push_back(byCount[i].second);
+    return rgb.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
 }
 
 QImage decode(const QByteArray& bytes) {
@@ -127,11 +151,11 @@ QByteArray resourceList(const std::vector<OutputFile>& files) {
 }
 
 std::vector<OutputFile> lookFiles(const QImage& screen, const QImage& print) {
-    QImage screenFilled = screen;
+    QImage screenFilled = screen.convertToFormat(QImage::Format_RGB32);
     drawSampleOnScreenPicture(screenFilled);
     QImage printFilled = print.convertToFormat(QImage::Format_RGB32);
     drawSampleOnPrintPicture(printFilled);
-    QImage anchors = screen;
+    QImage anchors = screen.convertToFormat(QImage::Format_RGB32);
     {
         QPainter painter(&anchors);
         const QImage icon = hintIcon();
@@ -172,10 +196,12 @@ int main(int argc, char** argv) {
     QImageReader::setAllocationLimit(0);
 
     const FormDescription form = ub04Form();
-    const QImage screen = renderForm(form, {SheetMapping::screenPicture(form.screenShifts, 1),
-                                            kScreenPictureSize, screenTextRegion(1), true});
-    const QImage screen2x = renderForm(form, {SheetMapping::screenPicture(form.screenShifts, 2),
-                                              kScreenPictureSize * 2, screenTextRegion(2), true});
+    const QImage screen =
+        withPalette(renderForm(form, {SheetMapping::screenPicture(form.screenShifts, 1),
+                                      kScreenPictureSize, screenTextRegion(1), true}));
+    const QImage screen2x =
+        withPalette(renderForm(form, {SheetMapping::screenPicture(form.screenShifts, 2),
+                                      kScreenPictureSize * 2, screenTextRegion(2), true}));
     const QByteArray printJpeg =
         encode(renderForm(form, {SheetMapping::printPicture(), kPrintPictureSize, {}, false}),
                "jpeg", kJpegQuality);
