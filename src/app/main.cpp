@@ -1,22 +1,25 @@
-// Program entry. The claim editor is not built yet: until it is, the program opens a plain
-// window that says so instead of pretending to be an editor.
+// Program entry: the application, then the main window, whose creation and first show run the
+// start-up; the first command-line argument is a claim file to open.
 
-#include <QApplication>
-#include <QLabel>
+#include "editor/EditorApplication.h"
+#include "editor/MainWindow.h"
+
 #include <QTimer>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    cw::editor::EditorApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Claimwright"));
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
+    QApplication::setApplicationDisplayName(QStringLiteral("UB-04/CMS 1450 Claimwright NPI"));
 
-    QLabel window(QObject::tr("UB-04/CMS 1450 Claimwright NPI\n\n"
-                              "The claim editor is not built yet."));
-    window.setAlignment(Qt::AlignCenter);
-    window.setWindowTitle(QStringLiteral("UB-04/CMS 1450 Claimwright NPI"));
-    window.resize(480, 200);
+    QStringList files = QApplication::arguments();
+    files.removeFirst();
+
+    cw::editor::MainWindow window(
+        {cw::platform::UserRegistry(), cw::prefs::PreferencesFolders::standard(), nullptr, files});
     window.show();
-    // Start-up check for CI: run the event loop once, then leave.
+
+    // Start-up check for CI and the start-up benchmark: run the event loop once, then leave.
     if (qEnvironmentVariableIsSet("CLAIMWRIGHT_QUIT_AFTER_START"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();

@@ -1,0 +1,54 @@
+#pragma once
+
+// The AutoFill setting and the automatic-addition setting: the words "true" or "false" (a
+// setting is on only when its text, lower-cased, is "true"), shown in status-bar panels 0 and 1.
+// Values that do not come from typing (loading a claim) are set with both switched off.
+
+#include <QObject>
+#include <QString>
+
+namespace cw::editor {
+
+class AutomaticSettings : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    const QString& autoFill() const { return m_autoFill; }
+    const QString& autoAddition() const { return m_autoAddition; }
+    bool isAutoFillOn() const { return m_autoFill.toLower() == u"true"; }
+    bool isAutoAdditionOn() const { return m_autoAddition.toLower() == u"true"; }
+
+    void setAutoFill(const QString& value);
+    void setAutoAddition(const QString& value);
+
+    // The AutoFill gate: AutoFill copies only while it is open. Loading closes it.
+    bool isGateOpen() const { return m_gateOpen; }
+    void setGateOpen(bool open) { m_gateOpen = open; }
+
+signals:
+    void autoFillChanged(const QString& statusText);
+    void autoAdditionChanged(const QString& statusText);
+
+private:
+    QString m_autoFill = QStringLiteral("false");
+    QString m_autoAddition = QStringLiteral("true");
+    bool m_gateOpen = true;
+};
+
+// Switches both settings off for its lifetime and puts back what they were.
+class SuspendedAutomaticSettings {
+public:
+    explicit SuspendedAutomaticSettings(AutomaticSettings& settings);
+    ~SuspendedAutomaticSettings();
+    SuspendedAutomaticSettings(const SuspendedAutomaticSettings&) = delete;
+    SuspendedAutomaticSettings& operator=(const SuspendedAutomaticSettings&) = delete;
+
+private:
+    AutomaticSettings& m_settings;
+    QString m_autoFill;
+    QString m_autoAddition;
+};
+
+} // namespace cw::editor

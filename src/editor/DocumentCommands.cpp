@@ -1,0 +1,292 @@
+#include "editor/DocumentCommands.h"
+
+#include "editor/ApplicationErrorHandler.h"
+#include "editor/AutomaticSettings.h"
+#include "editor/CaptionLabel.h"
+#include "editor/FormCanvas.h"
+#include "editor/ProposedFileName.h"
+#include "model/ClaimFile.h"
+#include "prefs/PreferencesStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace cw::editor {
+
+using model::DocumentState;
+using model::FieldCatalogue;
+using prefs::Pref;
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral("UB-04/CMS 1450 Claimwright NPI");
+
+// The provider lines and tax number that New > Patient brings back.
+struct TemplateField {
+    const char16_t* field;
+    Pref slot;
+};
+const TemplateField kProviderTemplate[] = {{u"edit1a", Pref::TemplateAddressOne1},
+                                           {u"edit2a", Pref::TemplateAddressOne2},
+                                           {u"edit3a", Pref::TemplateAddressOne3},
+                                           {u"edit4a", Pref::TemplateAddressOne4},
+                                           {u"edit4b", Pref::TemplateTaxId1}};
+
+QStringList claimFileFilters() {
+    return {QObject::tr("UB-04/CMS 1450 Claimwright File (*.ub4)"), QObject::tr("All Files (*)")};
+}
+
+int indexOf(const char16_t* name) {
+    return FieldCatalogue::indexOf(QStringView(name));
+}
+
+bool isServiceLineField(int index) {
+    return FieldCatalogue::coordinates(index).isServiceLine();
+}
+
+bool isProviderLine(int index) {
+    return index == indexOf(u"edit1a") || index == indexOf(u"edit2a") ||
+           index == indexOf(u"edit3a") || index == indexOf(u"edit4a");
+}
+
+QString folderOf(const QString& path) {
+    return QFileInfo(path).absolutePath().trimmed() + u'/';
+}
+
+} // namespace
+
+DocumentCommands::DocumentCommands(Context context, QObject* parent)
+    : QObject(parent)
+    , m_context(context) {}
+
+QString DocumentCommands::windowTitleFor(const QString& fileName) {
+    return QFileInfo(fileName).fileName() + QStringLiteral(" - ") + kProgramTitle;
+}
+
+void DocumentCommands::setTitleFromFileName(const QString& fileName) {
+    emit titleChanged(windowTitleFor(fileName));
+}
+
+bool DocumentCommands::askFirst() {
+    if (!m_status.modified || m_promptShowing)
+        return !m_status.modified;
+    m_promptShowing = true;
+    const SaveAnswer answer = m_context.dialogs.askSaveChanges(SavePrompt::BeforeReplacing);
+    m_promptShowing = false;
+    switch (answer) {
+    case SaveAnswer::Yes:
+        // A save the user confirmed but that could not be written keeps the claim: replacing it
+        // now would lose the typing the user just asked to keep.
+        if (SaveAs1Click() != SaveAsOutcome::Failed)
+            clearTypingFlags();
+        break;
+    case SaveAnswer::No:
+        clearTypingFlags();
+        break;
+    case SaveAnswer::Cancel:
+        m_status.modified = true;
+        break;
+    case SaveAnswer::Closed:
+        break;
+    }
+    return !m_status.modified;
+}
+
+void DocumentCommands::emptyFields(const std::function<bool(int)>& shouldEmpty) {
+    for (int i = 0; i < model::kFieldCount; ++i)
+        if (shouldEmpty(i))
+            m_context.canvas.setText(i, QString());
+}
+
+void DocumentCommands::openFirstField() {
+    m_context.canvas.openFieldEditor(m_context.canvas.captionLabel(indexOf(u"edit1a")));
+}
+
+void DocumentCommands::FormforCurrentPatient1Click() {
+    if (!askFirst())
+        return;
+    m_context.settings.setGateOpen(true);
+    const int from = indexOf(u"edit4c");
+    const int through = indexOf(u"edit4d");
+    emptyFields([&](int i) { return i == from || i == through || isServiceLineField(i); });
+    m_status.state = DocumentState::New;
+    m_status.samePatient = true;
+    clearTypingFlags();
+    emit titleChanged(kProgramTitle);
+}
+
+void DocumentCommands::Pa1Click() {
+    m_context.settings.setGateOpen(true);
+    if (!askFirst())
+        return;
+    emptyFields([](int i) { return !isProviderLine(i); });
+    m_status.state = DocumentState::New;
+    m_status.samePatient = false;
+    for (const TemplateField& t : kProviderTemplate)
+        m_context.canvas.setText(indexOf(t.field), m_context.preferences.preferences()[t.slot]);
+    clearTypingFlags();
+    openFirstField();
+    emit titleChanged(kProgramTitle);
+}
+
+void DocumentCommands::BlankForm1Click() {
+    m_context.settings.setGateOpen(true);
+    if (!askFirst())
+        return;
+    emptyFields([](int) { return true; });
+    m_status.state = DocumentState::New;
+    m_status.samePatient = false;
+    clearTypingFlags();
+    openFirstField();
+    emit titleChanged(kProgramTitle);
+}
+
+QString DocumentCommands::dataFolder() {
+    prefs::PreferencesStore& store = m_context.preferences;
+    QString& folder = store.preferences()[Pref::UserDataPath];
+    if (!QFileInfo(folder.trimmed()).isDir()) {
+        // A folder that cannot be made leaves the dialog to start where it can.
+        (void)store.makeDefaultDataFolder();
+    }
+    return folder.trimmed();
+}
+
+void DocumentCommands::Open1Click() {
+    if (!askFirst())
+        return;
+    const auto chosen =
+        m_context.dialogs.chooseFileToOpen({dataFolder(), {}, claimFileFilters(), {}});
+    if (!chosen)
+        return;
+    m_context.preferences.preferences()[Pref::UserDataPath] = folderOf(*chosen);
+    openClaimFile(*chosen, false);
+}
+
+void DocumentCommands::Save1Click() {
+    const DocumentState state = m_status.state;
+    if (state == DocumentState::New ||
+        (state == DocumentState::Open && m_status.patientOrLinesTyped)) {
+        SaveAs1Click();
+        return;
+    }
+    if (m_status.currentFileName.isEmpty()) {
+        SaveAs1Click();
+        return;
+    }
+    if (!model::writeClaimFile(m_status.currentFileName, m_context.canvas.values())) {
+        SaveAs1Click();
+        return;
+    }
+    storeProviderTemplate();
+    setTitleFromFileName(m_status.currentFileName);
+    clearTypingFlags();
+}
+
+SaveAsOutcome DocumentCommands::SaveAs1Click() {
+    const bool forClosing = std::exchange(m_saveAsForClosing, false);
+    const model::ClaimValues claim = m_context.canvas.values();
+
+    const QString folder = dataFolder();
+    QString nameFolder = folder.isEmpty() ? m_context.programFolder : folder;
+    if (!nameFolder.endsWith(u'/'))
+        nameFolder += u'/';
+
+    QString proposed;
+    if (m_status.state != DocumentState::New || m_status.samePatient) {
+        proposed = m_status.currentFileName;
+    } else {
+        const ProposedNameInput input{claim.value(u"edit6a"), claim.value(u"edit16d"),
+                                      claim.value(u"edit4c"), claim.value(u"edit38k")};
+        proposed = proposeFileName(
+            input, [&](const QString& name) { return QFileInfo::exists(nameFolder + name); });
+    }
+    proposed = QFileInfo(proposed).fileName().remove(QStringLiteral(".ub4"), Qt::CaseInsensitive);
+
+    const auto chosen = m_context.dialogs.chooseFileToSave(
+        {folder, proposed, claimFileFilters(), QStringLiteral("ub4")});
+    SaveAsOutcome outcome = SaveAsOutcome::Cancelled;
+    if (chosen) {
+        outcome = SaveAsOutcome::Saved;
+        if (!chosen->isEmpty()) {
+            if (const auto written = model::writeClaimFile(*chosen, claim); !written) {
+                // The claim stays unsaved: claiming otherwise would let the typing be lost.
+                m_context.dialogs.showError(
+                    tr("The file could not be saved. Try saving to a different folder, such as "
+                       "Desktop or My Documents.") +
+                    QStringLiteral("\n\n") + written.error());
+                outcome = SaveAsOutcome::Failed;
+            } else {
+                m_context.preferences.preferences()[Pref::UserDataPath] = folderOf(*chosen);
+            }
+        }
+        if (outcome == SaveAsOutcome::Saved) {
+            storeProviderTemplate();
+            m_status.state = DocumentState::SaveAs;
+            clearTypingFlags();
+            m_status.currentFileName = *chosen;
+            setTitleFromFileName(*chosen);
+        }
+    }
+    if (forClosing)
+        emit closeRequested();
+    return outcome;
+}
+
+void DocumentCommands::storeProviderTemplate() {
+    for (const TemplateField& t : kProviderTemplate)
+        m_context.preferences.preferences()[t.slot] = m_context.canvas.text(indexOf(t.field));
+}
+
+void DocumentCommands::openClaimFile(const QString& fileName, bool askFirstToSave) {
+    const SuspendedAutomaticSettings suspended(m_context.settings);
+    if (askFirstToSave && m_status.modified && !askFirst())
+        return;
+
+    // The file is read before anything changes, so a file that cannot be read leaves the
+    // claim, its title and its state exactly as they were.
+    model::ClaimValues values;
+    if (!fileName.isEmpty()) {
+        auto read = model::readClaimFile(fileName);
+        if (!read) {
+            m_context.errors.handle(read.error());
+            return;
+        }
+        values = std::move(read).value();
+    }
+
+    m_status.state = DocumentState::Open;
+    m_context.settings.setGateOpen(false);
+    m_status.currentFileName = fileName;
+    setTitleFromFileName(fileName);
+    m_context.canvas.setValues(values);
+    m_context.settings.setGateOpen(true);
+    clearTypingFlags();
+}
+
+bool DocumentCommands::mayClose() {
+    if (!m_status.modified)
+        return true;
+    if (m_promptShowing)
+        return false;
+    m_promptShowing = true;
+    const SaveAnswer answer = m_context.dialogs.askSaveChanges(SavePrompt::BeforeClosing);
+    m_promptShowing = false;
+    switch (answer) {
+    case SaveAnswer::Yes:
+        m_saveAsForClosing = true;
+        SaveAs1Click();
+        break;
+    case SaveAnswer::No:
+        clearTypingFlags();
+        emit closeRequested();
+        break;
+    case SaveAnswer::Cancel:
+        m_status.modified = true;
+        break;
+    case SaveAnswer::Closed:
+        break;
+    }
+    return false;
+}
+
+} // namespace cw::editor

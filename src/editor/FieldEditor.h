@@ -1,0 +1,33 @@
+#pragma once
+
+// The single-line editor of one claim field. It keeps Tab and the arrow keys for the field
+// handlers instead of letting them move the focus, and it refuses characters that a claim file
+// cannot store, so the saved claim is always exactly what the screen shows.
+
+#include <QLineEdit>
+
+namespace cw::editor {
+
+class FieldEditor : public QLineEdit {
+    Q_OBJECT
+
+public:
+    FieldEditor(int catalogueIndex, QWidget* parent);
+
+    int catalogueIndex() const { return m_index; }
+
+signals:
+    // A key press that reached the editor, before the editor acts on it.
+    void keyPressed(QKeyEvent* event);
+    void focusLeft();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int m_index;
+};
+
+} // namespace cw::editor

@@ -1,0 +1,180 @@
+#include "editor/FormCanvas.h"
+
+#include "editor/CaptionLabel.h"
+#include "editor/EditorApplication.h"
+#include "editor/FieldEditor.h"
+#include "editor/FieldFont.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace cw::editor {
+
+using model::FieldCatalogue;
+using model::kFieldCount;
+
+namespace {
+
+const char* const kMarkerHint = "Triple Click on any one of the revenue rows to set this marker. "
+                                "\r\nThis marker determines which rows will be autofilled.";
+
+QSize logicalSize(const QPixmap& picture) {
+    return (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
+}
+
+} // namespace
+
+FormCanvas::FormCanvas(const QPixmap& formPicture, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("FormCanvas"));
+    // Editors and caption labels take the field font from here.
+    setFont(fieldFont());
+    auto* background = new QLabel(this);
+    background->setObjectName(QStringLiteral("Imagebackground"));
+    background->setPixmap(formPicture);
+    background->setGeometry(QRect(QPoint(0, 0), logicalSize(formPicture)));
+    setFixedSize(logicalSize(formPicture));
+
+    for (int i = 0; i < kFieldCount; ++i) {
+        auto* label = new CaptionLabel(i, this);
+        m_labels[std::size_t(i)] = label;
+        connect(label, &CaptionLabel::clicked, this, [this, label] { openFieldEditor(label); });
+    }
+    for (const auto& anchor : FieldCatalogue::hintAnchors()) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(anchor.name));
+        label->setGeometry(anchor.left, anchor.top, 22, 13);
+        label->hide();
+        m_hintAnchors.push_back(label);
+    }
+}
+
+FieldEditor* FormCanvas::editor(int catalogueIndex) {
+    FieldEditor* e = m_editors.at(std::size_t(catalogueIndex));
+    return e ? e : createEditor(catalogueIndex);
+}
+
+FieldEditor* FormCanvas::editor(QStringView fieldName) {
+    const int index = FieldCatalogue::indexOf(fieldName);
+    return index < 0 ? nullptr : editor(index);
+}
+
+FieldEditor* FormCanvas::createEditor(int i) {
+    auto* e = new FieldEditor(i, this);
+    e->setText(std::exchange(m_texts[i], QString()));
+    // Just under its caption label, below the hint icons and the marker made after it.
+    e->stackUnder(captionLabel(i));
+    m_editors[std::size_t(i)] = e;
+    connect(e, &FieldEditor::focusLeft, this, [this, e] { closeFieldEditor(e); });
+    connect(e, &QLineEdit::textChanged, this, [this, e, i](const QString& changed) {
+        mirrorFieldText(e);
+        emit fieldTextChanged(i, changed);
+    });
+    connect(e, &FieldEditor::keyPressed, this,
+            [this, i](QKeyEvent* event) { emit fieldKeyPressed(i, event); });
+    return e;
+}
+
+QString FormCanvas::text(int catalogueIndex) const {
+    const FieldEditor* e = m_editors.at(std::size_t(catalogueIndex));
+    return e ? e->text() : m_texts[catalogueIndex];
+}
+
+void FormCanvas::setText(int catalogueIndex, const QString& text) {
+    if (FieldEditor* e = m_editors.at(std::size_t(catalogueIndex))) {
+        if (e->text() != text)
+            e->setText(text);
+        return;
+    }
+    QString& held = m_texts[catalogueIndex];
+    if (held == text)
+        return;
+    held = text;
+    captionLabel(catalogueIndex)->setText(text);
+    emit fieldTextChanged(catalogueIndex, text);
+}
+
+model::ClaimValues FormCanvas::values() const {
+    model::ClaimValues v;
+    for (int i = 0; i < kFieldCount; ++i)
+        v[i] = text(i);
+    return v;
+}
+
+void FormCanvas::setValues(const model::ClaimValues& values) {
+    for (int i = 0; i < kFieldCount; ++i)
+        setText(i, values[i]);
+}
+
+void FormCanvas::openFieldEditor(CaptionLabel* label) {
+    const QString fieldName = FieldCatalogue::fieldNameOfCaptionLabel(label->objectName());
+    m_selectedField = FieldCatalogue::indexOf(fieldName);
+    FieldEditor* e = editor(fieldName);
+    if (!e)
+        return;
+    label->hide();
+    e->show();
+    e->setFocus(Qt::OtherFocusReason);
+    emit fieldEditorOpened(m_selectedField);
+}
+
+void FormCanvas::closeFieldEditor(FieldEditor* e) {
+    CaptionLabel* label = captionLabel(e->catalogueIndex());
+    label->show();
+    e->hide();
+    label->setText(e->text());
+}
+
+void FormCanvas::mirrorFieldText(FieldEditor* e) {
+    captionLabel(e->catalogueIndex())->setText(e->text());
+}
+
+FieldEditor* FormCanvas::openEditor() const {
+    for (FieldEditor* e : m_editors)
+        if (e && e->isVisible())
+            return e;
+    return nullptr;
+}
+
+void FormCanvas::createHintIcons(const QPixmap& icon) {
+    if (!m_hintIcons.empty())
+        return;
+    for (std::size_t n = 0; n < m_hintAnchors.size(); ++n) {
+        QLabel* anchor = m_hintAnchors[n];
+        auto* hint = new QLabel(this);
+        hint->setObjectName(anchor->objectName());
+        hint->setPixmap(icon);
+        hint->setScaledContents(true);
+        hint->setGeometry(anchor->x(), anchor->y(), 24, 15);
+        hint->setToolTipDuration(kToolTipDurationMs);
+        hint->hide();
+        anchor->setObjectName(QStringLiteral("oldlabel%1").arg(n));
+        m_hintIcons.push_back(hint);
+    }
+}
+
+QLabel* FormCanvas::hintIcon(QStringView name) const {
+    for (QLabel* icon : m_hintIcons)
+        if (icon->objectName() == name)
+            return icon;
+    return nullptr;
+}
+
+void FormCanvas::createRevenueRowMarker(const QPixmap& picture) {
+    if (m_marker)
+        return;
+    m_marker = new QLabel(this);
+    m_marker->setObjectName(QStringLiteral("labelmarker"));
+    m_marker->setPixmap(picture);
+    m_marker->setScaledContents(true);
+    m_marker->setToolTip(QString::fromLatin1(kMarkerHint));
+    m_marker->setToolTipDuration(kToolTipDurationMs);
+    const auto& line23 = FieldCatalogue::entry(FieldCatalogue::indexOf(u"edit38a"));
+    m_marker->setGeometry(line23.left - 12, line23.top + 4, 10, 10);
+    const auto& line22 = FieldCatalogue::entry(FieldCatalogue::indexOf(u"edit37a"));
+    m_marker->move(line22.left - 9, line22.top + 4);
+    m_markerRow = 37;
+    m_marker->show();
+}
+
+} // namespace cw::editor

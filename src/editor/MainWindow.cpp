@@ -1,0 +1,300 @@
+#include "editor/MainWindow.h"
+
+#include "editor/ApplicationErrorHandler.h"
+#include "editor/AutomaticSettings.h"
+#include "editor/DocumentCommands.h"
+#include "editor/EditorApplication.h"
+#include "editor/EditorPictures.h"
+#include "editor/FieldTyping.h"
+#include "editor/FormCanvas.h"
+#include "editor/QtUserDialogs.h"
+#include "platform/DebugOutput.h"
+#include "platform/KnownFolders.h"
+#include "platform/MakerValues.h"
+#include "prefs/PreferencesStore.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWheelEvent>
+
+namespace cw::editor {
+
+using prefs::Pref;
+
+namespace {
+
+const QString kProgramTitle = QStringLiteral("UB-04/CMS 1450 Claimwright NPI");
+
+// The print log's prefix; the print engine writes its lines with the same one.
+void diagnosticLog(const QString& line) {
+    platform::debugOutput(QStringLiteral("hcfaclaimwright.exe: ") + line);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Services services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_ownDialogs(services.dialogs ? nullptr : std::make_unique<QtUserDialogs>(this))
+    , m_dialogs(services.dialogs ? *services.dialogs : *m_ownDialogs)
+    , m_files(std::move(services.files)) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(kProgramTitle);
+
+    m_errors = std::make_unique<ApplicationErrorHandler>(m_dialogs, diagnosticLog);
+    EditorApplication::installErrorHandler(m_errors.get());
+    prefs::PreferencesErrorReporter reporter;
+    reporter.notify = [this](const QString& text) {
+        m_dialogs.showError(text);
+    };
+    m_preferences = std::make_unique<prefs::PreferencesStore>(
+        std::move(services.registry), std::move(services.folders), reporter);
+    m_preferences->loadPreferencesNew();
+
+    m_settings = new AutomaticSettings(this);
+    m_canvas = new FormCanvas(formPicture(), nullptr);
+    m_scrollBox = new QScrollArea(this);
+    m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
+    m_scrollBox->setWidget(m_canvas);
+    m_scrollBox->setWidgetResizable(false);
+    m_scrollBox->setFrameShape(QFrame::StyledPanel);
+    m_scrollBox->verticalScrollBar()->setSingleStep(8);
+    m_scrollBox->horizontalScrollBar()->setSingleStep(8);
+    setCentralWidget(m_scrollBox);
+
+    m_commands = new DocumentCommands(
+        {*m_canvas, *m_settings, *m_preferences, m_dialogs, *m_errors, platform::programFolder()},
+        this);
+    connect(m_commands, &DocumentCommands::titleChanged, this, &QWidget::setWindowTitle);
+    connect(m_commands, &DocumentCommands::closeRequested, this, &QWidget::close,
+            Qt::QueuedConnection);
+
+    connect(m_canvas, &FormCanvas::fieldKeyPressed, this, [this](int index, QKeyEvent* key) {
+        const char16_t code = key->matches(QKeySequence::Paste) ? 22
+                              : key->text().isEmpty()           ? 0
+                                                                : key->text().at(0).unicode();
+        recordTypedCharacter(m_commands->status(), index, code);
+    });
+
+    createMenus();
+    createToolBar();
+    createStatusBar();
+
+    const QString autoAddition = pref(Pref::AutoAdditionOn).toLower();
+    m_settings->setAutoAddition(autoAddition);
+
+    setMinimumSize(805, 80);
+    setMaximumSize(805, 1031);
+    resize(805, 734);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    warnAboutLowResolution();
+    qApp->installEventFilter(this);
+}
+
+QString& MainWindow::pref(prefs::Pref slot) const {
+    return m_preferences->preferences()[slot];
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    EditorApplication::installErrorHandler(nullptr);
+}
+
+void MainWindow::createMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* newMenu = file->addMenu(tr("&New"));
+    newMenu->addAction(tr("Form for Current Patient"), QKeySequence(tr("Ctrl+N")), m_commands,
+                       &DocumentCommands::FormforCurrentPatient1Click);
+    newMenu->addAction(tr("Patient"), QKeySequence(tr("Ctrl+Alt+N")), m_commands,
+                       &DocumentCommands::Pa1Click);
+    newMenu->addAction(tr("Blank Form"), QKeySequence(tr("Ctrl+Alt+B")), m_commands,
+                       &DocumentCommands::BlankForm1Click);
+    file->addAction(tr("&Open..."), QKeySequence(tr("Ctrl+O")), m_commands,
+                    &DocumentCommands::Open1Click);
+    file->addAction(tr("&Save"), QKeySequence(tr("Ctrl+S")), m_commands,
+                    &DocumentCommands::Save1Click);
+    file->addAction(tr("Save &As..."), m_commands, [this] { m_commands->SaveAs1Click(); });
+
+    // Commands still to be built are shown, and disabled until they are.
+    const auto later = [](QMenu* menu, const QString& caption, const QString& shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        if (!shortcut.isEmpty())
+            action->setShortcut(QKeySequence(shortcut));
+        action->setEnabled(false);
+        return action;
+    };
+    QMenu* exportTo = file->addMenu(tr("Export To"));
+    later(exportTo, tr("XML..."));
+    later(exportTo, tr("Microsoft Word"));
+    later(exportTo, tr("Microsoft Excel"));
+    file->addSeparator();
+    later(file, tr("&Print..."), tr("Ctrl+P"));
+    later(file, tr("Print Mode..."), tr("Ctrl+Alt+M"));
+    later(file, tr("Print Font..."), tr("Ctrl+Alt+F"));
+    later(file, tr("P&rinter Alignment..."), tr("Ctrl+Alt+A"));
+    later(file, tr("Advanced Alignment"));
+    file->addSeparator();
+    later(file, tr("&Batch Printing"), tr("Ctrl+Alt+T"));
+    file->addSeparator();
+    file->addAction(tr("E&xit"), this, &QWidget::close);
+
+    // Ctrl+Alt+A and Ctrl+S belong to the File menu's items; the Options items that show the
+    // same keys only show them (two owners would leave the key to neither).
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    later(options, tr("Disable Automatic Addition"));
+    QMenu* autoFill = options->addMenu(tr("AutoFill"));
+    later(autoFill, tr("Turn AutoFill On"), tr("Ctrl+A"));
+    later(autoFill, tr("Turn AutoFill Off") + QStringLiteral("\t") + tr("Ctrl+Alt+A"));
+    later(autoFill, tr("Reset AutoFill"), tr("Ctrl+R"));
+    later(options, tr("&Show Suggestion Box") + QStringLiteral("\t") + tr("Ctrl+S"));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    later(help, tr("UB-04/CMS 1450 Claimwright &Help"), tr("F1"));
+    later(help, tr("Check For New Version"));
+    later(help, tr("Frequently Asked Questions"));
+    later(help, tr("About..."));
+}
+
+void MainWindow::createToolBar() {
+    QToolBar* bar = addToolBar(tr("Toolbar"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    bar->setFixedHeight(34);
+
+    auto* newForm = new QToolButton(bar);
+    newForm->setIcon(toolbarIcon(ToolbarPicture::NewForm));
+    newForm->setToolTip(tr("New Form"));
+    newForm->setPopupMode(QToolButton::MenuButtonPopup);
+    auto* newMenu = new QMenu(newForm);
+    newMenu->addAction(tr("Form for Current Patient"), QKeySequence(tr("Ctrl+N")), m_commands,
+                       &DocumentCommands::FormforCurrentPatient1Click);
+    newMenu->addAction(tr("Patient"), QKeySequence(tr("Ctrl+Alt+N")), m_commands,
+                       &DocumentCommands::Pa1Click);
+    newMenu->addAction(tr("Blank Form"), QKeySequence(tr("Ctrl+Alt+B")), m_commands,
+                       &DocumentCommands::BlankForm1Click);
+    for (QAction* a : newMenu->actions())
+        a->setShortcutContext(Qt::WidgetShortcut); // the File menu owns the keys
+    newForm->setMenu(newMenu);
+    connect(newForm, &QToolButton::clicked, m_commands, &DocumentCommands::BlankForm1Click);
+    bar->addWidget(newForm);
+
+    const auto button = [bar](ToolbarPicture picture, const QString& tip) {
+        QAction* action = bar->addAction(toolbarIcon(picture), tip);
+        action->setToolTip(tip);
+        return action;
+    };
+    connect(button(ToolbarPicture::Open, tr("Open")), &QAction::triggered, m_commands,
+            &DocumentCommands::Open1Click);
+    // The toolbar's Save always asks for the name.
+    connect(button(ToolbarPicture::Save, tr("Save")), &QAction::triggered, m_commands,
+            [this] { m_commands->SaveAs1Click(); });
+    bar->addSeparator();
+    button(ToolbarPicture::PrintMode, tr("Print Mode"))->setEnabled(false);
+    button(ToolbarPicture::Print, tr("Print"))->setEnabled(false);
+    button(ToolbarPicture::BatchPrinting, tr("Batch Printing"))->setEnabled(false);
+    bar->addSeparator();
+    button(ToolbarPicture::FrequentlyAskedQuestions, tr("Frequently Asked Questions"))
+        ->setEnabled(false);
+}
+
+void MainWindow::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFixedHeight(19);
+    bar->setSizeGripEnabled(false);
+    const int widths[5] = {100, 150, 0, 0, 0};
+    for (int i = 0; i < 5; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setFixedWidth(widths[i]);
+        panel->setVisible(widths[i] > 0);
+        bar->addWidget(panel);
+        m_statusPanels[i] = panel;
+    }
+    connect(m_settings, &AutomaticSettings::autoFillChanged, m_statusPanels[0], &QLabel::setText);
+    connect(m_settings, &AutomaticSettings::autoAdditionChanged, m_statusPanels[1],
+            &QLabel::setText);
+}
+
+QString MainWindow::statusPanelText(int panel) const {
+    return m_statusPanels[panel]->text();
+}
+
+void MainWindow::warnAboutLowResolution() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->geometry().width() >= 763 ||
+        pref(Pref::SeenLowResolutionWarning).toLower() != u"false")
+        return;
+    m_dialogs.showMessage(
+        tr("This program was designed to be used at a screen resolution\n\rof at least 800x600. "
+           "Because your screen resolution is lower\r\nthan that, some parts of the program may "
+           "not function properly.\r\nIf you do not know how to change your screen "
+           "resolution,\r\nplease call ") +
+        platform::makerValues().supportTelephone);
+    pref(Pref::SeenLowResolutionWarning) = QStringLiteral("true");
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    runFirstShow();
+}
+
+void MainWindow::runFirstShow() {
+    setWindowTitle(kProgramTitle);
+    m_commands->status().modified = false;
+    m_settings->setAutoFill(pref(Pref::AutoFillOn).toLower());
+    m_settings->setGateOpen(true);
+    m_canvas->createRevenueRowMarker(revenueRowMarkerPicture());
+    m_canvas->createHintIcons(hintIconPicture());
+    m_commands->Pa1Click();
+    if (!m_files.isEmpty())
+        m_commands->openClaimFile(m_files.constFirst(), true);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_commands->mayClose()) {
+        event->ignore();
+        return;
+    }
+    m_preferences->savePreferencesNew();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this)
+            return scrollByWheel(static_cast<QWheelEvent*>(event));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::scrollByWheel(QWheelEvent* event) {
+    const QPoint delta = event->angleDelta();
+    const bool sideways = event->modifiers().testFlag(Qt::ShiftModifier) || delta.y() == 0;
+    QScrollBar* bar =
+        sideways ? m_scrollBox->horizontalScrollBar() : m_scrollBox->verticalScrollBar();
+    // One notch (120) toward the user scrolls down, or right, by one line step per
+    // wheel-scroll line and one more; finer wheels scroll by their share of a notch.
+    const int eighths = delta.y() != 0 ? delta.y() : delta.x();
+    const int lineSteps = QApplication::wheelScrollLines() + 1;
+    bar->setValue(bar->value() - eighths * lineSteps * bar->singleStep() / 120);
+    event->accept();
+    return true;
+}
+
+} // namespace cw::editor

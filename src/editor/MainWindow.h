@@ -1,0 +1,93 @@
+#pragma once
+
+// TForm1, the claim editor's main window.
+//
+// How the pieces meet: the window owns the FormCanvas (the form picture with one FieldEditor
+// and one CaptionLabel per catalogue field; the editors hold the claim's values) inside the
+// scroll box. DocumentCommands works on the canvas and keeps the document status; it asks its
+// questions through UserDialogs and reads and writes the preferences through the
+// PreferencesStore that the window loads at creation and saves when it closes.
+// AutomaticSettings holds the AutoFill and automatic-addition settings shown in the status bar.
+// Errors that no command handles go to the ApplicationErrorHandler.
+
+#include "platform/UserRegistry.h"
+#include "prefs/PreferenceKeys.h"
+#include "prefs/PreferencesFolders.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+
+namespace cw {
+class UserDialogs;
+}
+
+namespace cw::prefs {
+class PreferencesStore;
+}
+
+namespace cw::editor {
+
+class ApplicationErrorHandler;
+class AutomaticSettings;
+class DocumentCommands;
+class FormCanvas;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    struct Services {
+        platform::UserRegistry registry;
+        prefs::PreferencesFolders folders = prefs::PreferencesFolders::standard();
+        // nullptr: real Qt dialogs.
+        UserDialogs* dialogs = nullptr;
+        // The command line's file arguments; the first is opened at start-up.
+        QStringList files;
+    };
+
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    FormCanvas& canvas() const { return *m_canvas; }
+    DocumentCommands& commands() const { return *m_commands; }
+    AutomaticSettings& settings() const { return *m_settings; }
+    ApplicationErrorHandler& errorHandler() const { return *m_errors; }
+    QScrollArea& scrollBox() const { return *m_scrollBox; }
+    QString statusPanelText(int panel) const;
+    prefs::PreferencesStore& preferences() const { return *m_preferences; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    QString& pref(prefs::Pref slot) const;
+    void warnAboutLowResolution();
+    void runFirstShow();
+    bool scrollByWheel(QWheelEvent* event);
+
+    std::unique_ptr<UserDialogs> m_ownDialogs;
+    UserDialogs& m_dialogs;
+    QStringList m_files;
+    std::unique_ptr<ApplicationErrorHandler> m_errors;
+    std::unique_ptr<prefs::PreferencesStore> m_preferences;
+    AutomaticSettings* m_settings = nullptr;
+    FormCanvas* m_canvas = nullptr;
+    QScrollArea* m_scrollBox = nullptr;
+    DocumentCommands* m_commands = nullptr;
+    QLabel* m_statusPanels[5] = {};
+    bool m_shown = false;
+};
+
+} // namespace cw::editor

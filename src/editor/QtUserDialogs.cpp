@@ -1,0 +1,65 @@
+#include "editor/QtUserDialogs.h"
+
+#include "editor/SaveChangesPrompt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace cw::editor {
+
+namespace {
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                     QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setDirectory(request.folder);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!request.proposedName.isEmpty())
+        dialog.selectFile(request.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+QString programTitle() {
+    return QApplication::applicationDisplayName();
+}
+
+} // namespace
+
+QtUserDialogs::QtUserDialogs(QWidget* parent)
+    : m_parent(parent)
+    , m_toktosave(std::make_unique<SaveChangesPrompt>(SavePrompt::BeforeReplacing, parent))
+    , m_toktoclose(std::make_unique<SaveChangesPrompt>(SavePrompt::BeforeClosing, parent)) {}
+
+QtUserDialogs::~QtUserDialogs() = default;
+
+SaveAnswer QtUserDialogs::askSaveChanges(SavePrompt prompt) {
+    SaveChangesPrompt& dialog = prompt == SavePrompt::BeforeClosing ? *m_toktoclose : *m_toktosave;
+    return dialog.ask();
+}
+
+std::optional<QString> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& request) {
+    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& request) {
+    return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
+}
+
+void QtUserDialogs::showMessage(const QString& text) {
+    QMessageBox::information(m_parent, programTitle(), text);
+}
+
+void QtUserDialogs::showError(const QString& text) {
+    QMessageBox::critical(m_parent, programTitle(), text);
+}
+
+} // namespace cw::editor

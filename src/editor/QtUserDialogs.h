@@ -1,0 +1,32 @@
+#pragma once
+
+// The user's questions answered with real Qt dialogs.
+
+#include "platform/UserDialogs.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace cw::editor {
+
+class SaveChangesPrompt;
+
+class QtUserDialogs : public UserDialogs {
+public:
+    explicit QtUserDialogs(QWidget* parent);
+    ~QtUserDialogs() override;
+
+    SaveAnswer askSaveChanges(SavePrompt prompt) override;
+    std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override;
+    std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override;
+    void showMessage(const QString& text) override;
+    void showError(const QString& text) override;
+
+private:
+    QWidget* m_parent;
+    std::unique_ptr<SaveChangesPrompt> m_toktosave;
+    std::unique_ptr<SaveChangesPrompt> m_toktoclose;
+};
+
+} // namespace cw::editor

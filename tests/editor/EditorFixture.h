@@ -1,0 +1,34 @@
+#pragma once
+
+// A main window on a temporary home, with scripted dialogs, shown offscreen.
+
+#include "ScriptedDialogs.h"
+#include "TempHome.h"
+#include "editor/MainWindow.h"
+#include "prefs/PreferencesStore.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class EditorFixture {
+public:
+    explicit EditorFixture(const QStringList& files = {});
+    ~EditorFixture();
+
+    cw::editor::MainWindow& window() { return *m_window; }
+    ScriptedDialogs& dialogs() { return m_dialogs; }
+    const cw::test::TempHome& home() const { return m_home; }
+
+    // Opens the field's editor by clicking its caption label, then types the text.
+    void type(const char* fieldName, const QString& text);
+    QString text(const char* fieldName) const;
+    QString labelText(const char* fieldName) const;
+    // The folder where claims are opened and saved, ending in "/".
+    QString dataFolder() const;
+
+private:
+    cw::test::TempHome m_home;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<cw::editor::MainWindow> m_window;
+};
