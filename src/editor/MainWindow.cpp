@@ -113,13 +113,13 @@ MainWindow::~MainWindow() {
 
 void MainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    QMenu* newMenu = file->addMenu(tr("&New"));
-    newMenu->addAction(tr("Form for Current Patient"), QKeySequence(tr("Ctrl+N")), m_commands,
-                       &DocumentCommands::FormforCurrentPatient1Click);
-    newMenu->addAction(tr("Patient"), QKeySequence(tr("Ctrl+Alt+N")), m_commands,
-                       &DocumentCommands::Pa1Click);
-    newMenu->addAction(tr("Blank Form"), QKeySequence(tr("Ctrl+Alt+B")), m_commands,
-                       &DocumentCommands::BlankForm1Click);
+    m_newMenu = file->addMenu(tr("&New"));
+    m_newMenu->addAction(tr("Form for Current Patient"), QKeySequence(tr("Ctrl+N")), m_commands,
+                         &DocumentCommands::FormforCurrentPatient1Click);
+    m_newMenu->addAction(tr("Patient"), QKeySequence(tr("Ctrl+Alt+N")), m_commands,
+                         &DocumentCommands::Pa1Click);
+    m_newMenu->addAction(tr("Blank Form"), QKeySequence(tr("Ctrl+Alt+B")), m_commands,
+                         &DocumentCommands::BlankForm1Click);
     file->addAction(tr("&Open..."), QKeySequence(tr("Ctrl+O")), m_commands,
                     &DocumentCommands::Open1Click);
     file->addAction(tr("&Save"), QKeySequence(tr("Ctrl+S")), m_commands,
@@ -177,16 +177,8 @@ void MainWindow::createToolBar() {
     newForm->setIcon(toolbarIcon(ToolbarPicture::NewForm));
     newForm->setToolTip(tr("New Form"));
     newForm->setPopupMode(QToolButton::MenuButtonPopup);
-    auto* newMenu = new QMenu(newForm);
-    newMenu->addAction(tr("Form for Current Patient"), QKeySequence(tr("Ctrl+N")), m_commands,
-                       &DocumentCommands::FormforCurrentPatient1Click);
-    newMenu->addAction(tr("Patient"), QKeySequence(tr("Ctrl+Alt+N")), m_commands,
-                       &DocumentCommands::Pa1Click);
-    newMenu->addAction(tr("Blank Form"), QKeySequence(tr("Ctrl+Alt+B")), m_commands,
-                       &DocumentCommands::BlankForm1Click);
-    for (QAction* a : newMenu->actions())
-        a->setShortcutContext(Qt::WidgetShortcut); // the File menu owns the keys
-    newForm->setMenu(newMenu);
+    // The same actions as File > New, with their shortcuts.
+    newForm->setMenu(m_newMenu);
     connect(newForm, &QToolButton::clicked, m_commands, &DocumentCommands::BlankForm1Click);
     bar->addWidget(newForm);
 

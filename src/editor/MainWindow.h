@@ -87,6 +87,7 @@ private:
     QScrollArea* m_scrollBox = nullptr;
     DocumentCommands* m_commands = nullptr;
     QLabel* m_statusPanels[5] = {};
+    QMenu* m_newMenu = nullptr;
     bool m_shown = false;
 };
 

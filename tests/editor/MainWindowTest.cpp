@@ -1,4 +1,5 @@
 #include "EditorFixture.h"
+#include "Fixtures.h"
 #include "TestRegistry.h"
 #include "editor/AutomaticSettings.h"
 #include "editor/CaptionLabel.h"
@@ -18,14 +19,11 @@ using namespace cw;
 using namespace cw::editor;
 using model::DocumentState;
 using model::FieldCatalogue;
+using test::fixturePath;
 
 namespace {
 
 const QString kTitle = QStringLiteral("UB-04/CMS 1450 Claimwright NPI");
-
-QString fixturePath(const char* name) {
-    return QStringLiteral(CLAIMWRIGHT_FIXTURES "/") + QLatin1StringView(name);
-}
 
 QByteArray contents(const QString& path) {
     QFile f(path);

@@ -1,5 +1,6 @@
 #include "model/ClaimFile.h"
 
+#include "Fixtures.h"
 #include "TestRegistry.h"
 #include "model/Windows1252.h"
 
@@ -10,14 +11,9 @@
 
 using namespace cw::model;
 
-namespace {
+using cw::test::fixture;
 
-QByteArray fixture(const char* name) {
-    QFile f(QStringLiteral(CLAIMWRIGHT_FIXTURES "/") + QLatin1StringView(name));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", name);
-    return f.readAll();
-}
+namespace {
 
 // The values that tests/fixtures/claim-sample.ub4 holds.
 ClaimValues sampleClaim() {

@@ -1,5 +1,6 @@
 #include "prefs/PreferenceText.h"
 
+#include "Fixtures.h"
 #include "TestRegistry.h"
 #include "model/Windows1252.h"
 
@@ -8,14 +9,9 @@
 
 using namespace cw::prefs;
 
-namespace {
+using cw::test::fixture;
 
-QByteArray fixture(const char* name) {
-    QFile f(QStringLiteral(CLAIMWRIGHT_FIXTURES "/") + QLatin1StringView(name));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", name);
-    return f.readAll();
-}
+namespace {
 
 Preferences defaults() {
     Preferences p;
