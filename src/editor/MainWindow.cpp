@@ -5,6 +5,7 @@
 #include "editor/DocumentCommands.h"
 #include "editor/EditorApplication.h"
 #include "editor/EditorPictures.h"
+#include "editor/FieldEditor.h"
 #include "editor/FieldTyping.h"
 #include "editor/FormCanvas.h"
 #include "editor/QtUserDialogs.h"
@@ -70,6 +71,13 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_scrollBox->verticalScrollBar()->setSingleStep(8);
     m_scrollBox->horizontalScrollBar()->setSingleStep(8);
     setCentralWidget(m_scrollBox);
+    // An editor that opens outside the visible part of the form scrolls just into view.
+    // (ensureWidgetVisible would only bring the caret of a line edit into view.)
+    connect(m_canvas, &FormCanvas::fieldEditorOpened, this, [this](int index) {
+        const QRect field = m_canvas->editor(index)->geometry();
+        m_scrollBox->ensureVisible(field.center().x(), field.center().y(), field.width() / 2 + 1,
+                                   field.height() / 2 + 1);
+    });
 
     m_commands = new DocumentCommands(
         {*m_canvas, *m_settings, *m_preferences, m_dialogs, *m_errors, platform::programFolder()},

@@ -299,6 +299,19 @@ private slots:
         QCOMPARE(e->text(), QStringLiteral("Muñoz Jr€"));
     }
 
+    void anEditorOpensInView() {
+        EditorFixture f;
+        f.window().resize(805, 400);
+        QScrollArea& box = f.window().scrollBox();
+        QTRY_VERIFY(box.verticalScrollBar()->maximum() > 0);
+        QTest::mouseClick(f.window().canvas().captionLabel(FieldCatalogue::indexOf(u"edit55a")),
+                          Qt::LeftButton);
+        const FieldEditor* e = f.window().canvas().editor(u"edit55a");
+        const QRect shown(e->mapTo(box.viewport(), QPoint(0, 0)), e->size());
+        QVERIFY(box.viewport()->rect().contains(shown));
+        QVERIFY(box.viewport()->rect().bottom() - shown.bottom() <= 1); // just far enough
+    }
+
     void wheelScrollsTheFormFromAnywhere() {
         EditorFixture f;
         f.window().resize(805, 400);
