@@ -112,6 +112,10 @@ void FormCanvas::openFieldEditor(CaptionLabel* label) {
     FieldEditor* e = editor(fieldName);
     if (!e)
         return;
+    // The open editor closes itself when it loses the focus, but it never had the focus while
+    // the window was inactive; one editor is open at a time all the same.
+    if (FieldEditor* open = openEditor(); open && open != e)
+        closeFieldEditor(open);
     label->hide();
     e->show();
     e->setFocus(Qt::OtherFocusReason);
@@ -131,7 +135,7 @@ void FormCanvas::mirrorFieldText(FieldEditor* e) {
 
 FieldEditor* FormCanvas::openEditor() const {
     for (FieldEditor* e : m_editors)
-        if (e && e->isVisible())
+        if (e && !e->isHidden())
             return e;
     return nullptr;
 }

@@ -73,6 +73,18 @@ private slots:
         QCOMPARE(canvas.selectedField(), 10);
     }
 
+    void oneEditorIsOpenEvenWhenTheWindowWasInactive() {
+        EditorFixture f;
+        FormCanvas& canvas = f.window().canvas();
+        QVERIFY(!canvas.editor(u"edit1a")->isHidden());
+        // Deactivating the window takes the focus away without closing the open editor.
+        QApplication::setActiveWindow(nullptr);
+        QVERIFY(!canvas.editor(u"edit1a")->isHidden());
+        QTest::mouseClick(canvas.captionLabel(FieldCatalogue::indexOf(u"edit2c")), Qt::LeftButton);
+        QVERIFY(canvas.editor(u"edit1a")->isHidden());
+        QCOMPARE(canvas.openEditor()->objectName(), QStringLiteral("edit2c"));
+    }
+
     void loadingFillsEveryCaptionLabelAndTheTitle() {
         EditorFixture f;
         f.window().commands().openClaimFile(fixturePath("claim-full.ub4"), true);
