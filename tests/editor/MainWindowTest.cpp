@@ -59,6 +59,15 @@ private slots:
         QCOMPARE(e->geometry(), QRect(497, 195, 21, 17));
         QCOMPARE(f.window().canvas().captionLabel(FieldCatalogue::indexOf(u"edit1a"))->geometry(),
                  QRect(21, 18, 218, 17));
+
+        // The marker stands left of line 22; the hint icons are there, hidden, at the anchors.
+        const QLabel* marker = f.window().canvas().revenueRowMarker();
+        QCOMPARE(f.window().canvas().markerRow(), 37);
+        QCOMPARE(marker->geometry(), QRect(13 - 9, 584 + 4, 10, 10));
+        QVERIFY(marker->toolTip().startsWith(QStringLiteral("Triple Click on any one")));
+        const QLabel* hint = f.window().canvas().hintIcon(u"label4b");
+        QVERIFY(hint && hint->isHidden());
+        QCOMPARE(hint->geometry(), QRect(550, 42, 24, 15));
     }
 
     void clickingACaptionLabelOpensItsField() {
