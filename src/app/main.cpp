@@ -3,6 +3,7 @@
 
 #include "editor/EditorApplication.h"
 #include "editor/MainWindow.h"
+#include "editor/ProgramTitle.h"
 
 #include <QTimer>
 
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
     cw::editor::EditorApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Claimwright"));
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
-    QApplication::setApplicationDisplayName(QStringLiteral("UB-04/CMS 1450 Claimwright NPI"));
+    QApplication::setApplicationDisplayName(cw::editor::programTitle());
 
     QStringList files = QApplication::arguments();
     files.removeFirst();

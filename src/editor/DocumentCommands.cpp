@@ -4,11 +4,11 @@
 #include "editor/AutomaticSettings.h"
 #include "editor/CaptionLabel.h"
 #include "editor/FormCanvas.h"
+#include "editor/ProgramTitle.h"
 #include "editor/ProposedFileName.h"
 #include "model/ClaimFile.h"
 #include "prefs/PreferencesStore.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace cw::editor {
@@ -18,8 +18,6 @@ using model::FieldCatalogue;
 using prefs::Pref;
 
 namespace {
-
-const QString kProgramTitle = QStringLiteral("UB-04/CMS 1450 Claimwright NPI");
 
 // The provider lines and tax number that New > Patient brings back.
 struct TemplateField {
@@ -59,12 +57,8 @@ DocumentCommands::DocumentCommands(Context context, QObject* parent)
     : QObject(parent)
     , m_context(context) {}
 
-QString DocumentCommands::windowTitleFor(const QString& fileName) {
-    return QFileInfo(fileName).fileName() + QStringLiteral(" - ") + kProgramTitle;
-}
-
 void DocumentCommands::setTitleFromFileName(const QString& fileName) {
-    emit titleChanged(windowTitleFor(fileName));
+    emit titleChanged(QFileInfo(fileName).fileName() + QStringLiteral(" - ") + programTitle());
 }
 
 bool DocumentCommands::askFirst() {
@@ -112,7 +106,7 @@ void DocumentCommands::FormforCurrentPatient1Click() {
     m_status.state = DocumentState::New;
     m_status.samePatient = true;
     clearTypingFlags();
-    emit titleChanged(kProgramTitle);
+    emit titleChanged(programTitle());
 }
 
 void DocumentCommands::Pa1Click() {
@@ -126,7 +120,7 @@ void DocumentCommands::Pa1Click() {
         m_context.canvas.setText(indexOf(t.field), m_context.preferences.preferences()[t.slot]);
     clearTypingFlags();
     openFirstField();
-    emit titleChanged(kProgramTitle);
+    emit titleChanged(programTitle());
 }
 
 void DocumentCommands::BlankForm1Click() {
@@ -138,7 +132,7 @@ void DocumentCommands::BlankForm1Click() {
     m_status.samePatient = false;
     clearTypingFlags();
     openFirstField();
-    emit titleChanged(kProgramTitle);
+    emit titleChanged(programTitle());
 }
 
 QString DocumentCommands::dataFolder() {

@@ -56,8 +56,6 @@ public:
     // prompt has been answered, and closeRequested() follows where the answer closes.
     bool mayClose();
 
-    static QString windowTitleFor(const QString& fileName);
-
 signals:
     void titleChanged(const QString& title);
     // The closing prompt's No, or the end of the Save As its Yes started.

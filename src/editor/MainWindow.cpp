@@ -8,6 +8,7 @@
 #include "editor/FieldEditor.h"
 #include "editor/FieldTyping.h"
 #include "editor/FormCanvas.h"
+#include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
 #include "platform/DebugOutput.h"
 #include "platform/KnownFolders.h"
@@ -34,8 +35,6 @@ using prefs::Pref;
 
 namespace {
 
-const QString kProgramTitle = QStringLiteral("UB-04/CMS 1450 Claimwright NPI");
-
 // The print log's prefix; the print engine writes its lines with the same one.
 void diagnosticLog(const QString& line) {
     platform::debugOutput(QStringLiteral("hcfaclaimwright.exe: ") + line);
@@ -49,7 +48,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     , m_dialogs(services.dialogs ? *services.dialogs : *m_ownDialogs)
     , m_files(std::move(services.files)) {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(kProgramTitle);
+    setWindowTitle(programTitle());
 
     m_errors = std::make_unique<ApplicationErrorHandler>(m_dialogs, diagnosticLog);
     EditorApplication::installErrorHandler(m_errors.get());
@@ -254,7 +253,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::runFirstShow() {
-    setWindowTitle(kProgramTitle);
+    setWindowTitle(programTitle());
     m_commands->status().modified = false;
     m_settings->setAutoFill(pref(Pref::AutoFillOn).toLower());
     m_settings->setGateOpen(true);

@@ -1,5 +1,6 @@
 #include "editor/QtUserDialogs.h"
 
+#include "editor/ProgramTitle.h"
 #include "editor/SaveChangesPrompt.h"
 
 #include <QApplication>
@@ -26,10 +27,6 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
-}
-
-QString programTitle() {
-    return QApplication::applicationDisplayName();
 }
 
 } // namespace
