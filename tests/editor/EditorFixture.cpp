@@ -10,9 +10,7 @@
 
 using cw::model::FieldCatalogue;
 
-namespace {
-
-cw::prefs::PreferencesFolders foldersIn(const cw::test::TempHome& home) {
+cw::prefs::PreferencesFolders EditorFixture::foldersIn(const cw::test::TempHome& home) {
     cw::prefs::PreferencesFolders folders;
     folders.userSeedFolder = home.dataHome() + QStringLiteral("/Quillmark/");
     folders.programFolder = home.file(QStringLiteral("program/"));
@@ -21,8 +19,6 @@ cw::prefs::PreferencesFolders foldersIn(const cw::test::TempHome& home) {
     folders.legacyFolder = home.file(QStringLiteral("work/"));
     return folders;
 }
-
-} // namespace
 
 EditorFixture::EditorFixture(const QStringList& files) {
     m_window = std::make_unique<cw::editor::MainWindow>(cw::editor::MainWindow::Services{

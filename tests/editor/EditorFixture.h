@@ -14,6 +14,8 @@
 class EditorFixture {
 public:
     explicit EditorFixture(const QStringList& files = {});
+    // The preference folders of a window in that home: all of them inside it.
+    static cw::prefs::PreferencesFolders foldersIn(const cw::test::TempHome& home);
     ~EditorFixture();
 
     cw::editor::MainWindow& window() { return *m_window; }
