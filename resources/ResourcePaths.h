@@ -16,8 +16,7 @@ struct Picture {
     int height;
 };
 
-// The form picture behind the field editors, and its twin for high-density screens (Qt
-// picks the "@2x" file by itself where the device pixel ratio asks for it).
+// The form picture behind the field editors, and its twin for high-density screens.
 inline constexpr Picture kFormScreen{"form/ub04-screen.png", 762, 986};
 inline constexpr Picture kFormScreen2x{"form/ub04-screen@2x.png", 1524, 1972};
 // The whole sheet at 200 px per inch, printed under the text on plain paper.

@@ -2,6 +2,8 @@
 
 #include "resources/ResourcePaths.h"
 
+#include <QGuiApplication>
+
 namespace cw::editor {
 
 namespace {
@@ -13,7 +15,12 @@ QPixmap picture(const resources::Picture& p) {
 } // namespace
 
 QPixmap formPicture() {
-    // The "@2x" twin beside it is picked by QPixmap where the screen asks for it.
+    // QPixmap does not look for the "@2x" twin by itself; a high-density screen gets it here.
+    if (qApp->devicePixelRatio() > 1.0) {
+        QPixmap sharp = picture(resources::kFormScreen2x);
+        sharp.setDevicePixelRatio(2.0);
+        return sharp;
+    }
     return picture(resources::kFormScreen);
 }
 
