@@ -1,6 +1,7 @@
 #include "FormDescription.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace cw::formpicture {
 
@@ -83,6 +84,21 @@ QString text(const char* latin1) {
 }
 
 // FL 1-7: provider, pay-to, control numbers, bill type, tax number, period.
+// A band of column titles: each column's form-locator number, then its caption.
+struct TitledColumn {
+    double x0, x1;
+    const char* number;
+    const char* title;
+};
+
+void addColumnTitles(FormBuilder& b, std::initializer_list<TitledColumn> columns, double top,
+                     double bottom) {
+    for (const TitledColumn& c : columns) {
+        b.number(c.x0 + 1.0, top, c.x0 + 7.0, bottom, text(c.number), kMiddleLeft);
+        b.caption(c.x0 + 7.2, top, c.x1 - 0.8, bottom, text(c.title), kMiddleLeft);
+    }
+}
+
 void addProviderBand(FormBuilder& b) {
     b.vrule(189.3, kTop, kBand1Bottom);
     b.vrule(367.0, kTop, kBand1Bottom);
@@ -333,19 +349,14 @@ void addPayerBand(FormBuilder& b) {
     b.vdivider(455.5, kTitleBottom, kPayersBottom);
     b.hrule(kPayersBottom, kLeft, kRight);
 
-    struct Title {
-        double x0, x1;
-        const char* number;
-        const char* title;
-    };
-    const Title titles[] = {
-        {kLeft, 172.5, "50", "PAYER NAME"},     {172.5, 282.8, "51", "HEALTH PLAN ID"},
-        {282.8, 301.9, "52", "REL INFO"},       {301.9, 322.5, "53", "ASG BEN."},
-        {322.5, 392.3, "54", "PRIOR PAYMENTS"}, {392.3, 482.3, "55", "EST. AMOUNT DUE"}};
-    for (const Title& t : titles) {
-        b.number(t.x0 + 1.0, 496.5, t.x0 + 7.0, 506.0, text(t.number), kMiddleLeft);
-        b.caption(t.x0 + 7.2, 496.5, t.x1 - 0.8, 506.0, text(t.title), kMiddleLeft);
-    }
+    addColumnTitles(b,
+                    {{kLeft, 172.5, "50", "PAYER NAME"},
+                     {172.5, 282.8, "51", "HEALTH PLAN ID"},
+                     {282.8, 301.9, "52", "REL INFO"},
+                     {301.9, 322.5, "53", "ASG BEN."},
+                     {322.5, 392.3, "54", "PRIOR PAYMENTS"},
+                     {392.3, 482.3, "55", "EST. AMOUNT DUE"}},
+                    496.5, 506.0);
     b.number(483.2, 496.5, 489.0, 506.0, text("56"), kMiddleLeft);
     b.caption(489.2, 496.5, 495.2, 506.0, text("NPI"), kMiddleLeft, 4.2);
     b.number(483.2, 508.0, 489.0, 518.0, text("57"), kMiddleLeft);
@@ -365,20 +376,13 @@ void addInsuredBand(FormBuilder& b) {
     b.vrule(221.3, kPayersBottom, kInsuredBottom, RuleWeight::Hairline);
     b.hrule(kInsuredBottom, kLeft, kRight);
 
-    struct Title {
-        double x0, x1;
-        const char* number;
-        const char* title;
-    };
-    const Title titles[] = {{kLeft, 193.2, "58", "INSURED'S NAME"},
-                            {193.2, 221.3, "59", "P. REL"},
-                            {221.3, 361.8, "60", "INSURED'S UNIQUE ID"},
-                            {361.8, 471.0, "61", "GROUP NAME"},
-                            {471.0, kRight, "62", "INSURANCE GROUP NO."}};
-    for (const Title& t : titles) {
-        b.number(t.x0 + 1.0, 544.5, t.x0 + 7.0, 554.0, text(t.number), kMiddleLeft);
-        b.caption(t.x0 + 7.2, 544.5, t.x1 - 0.8, 554.0, text(t.title), kMiddleLeft);
-    }
+    addColumnTitles(b,
+                    {{kLeft, 193.2, "58", "INSURED'S NAME"},
+                     {193.2, 221.3, "59", "P. REL"},
+                     {221.3, 361.8, "60", "INSURED'S UNIQUE ID"},
+                     {361.8, 471.0, "61", "GROUP NAME"},
+                     {471.0, kRight, "62", "INSURANCE GROUP NO."}},
+                    544.5, 554.0);
     addLineLetters(b, 561.0);
 }
 
@@ -392,18 +396,11 @@ void addAuthorizationBand(FormBuilder& b) {
         b.vrule(x, kInsuredBottom, kAuthorizationBottom);
     b.hrule(kAuthorizationBottom, kLeft, kRight);
 
-    struct Title {
-        double x0, x1;
-        const char* number;
-        const char* title;
-    };
-    const Title titles[] = {{kLeft, 229.3, "63", "TREATMENT AUTHORIZATION CODES"},
-                            {229.3, 416.4, "64", "DOCUMENT CONTROL NUMBER"},
-                            {416.4, kRight, "65", "EMPLOYER NAME"}};
-    for (const Title& t : titles) {
-        b.number(t.x0 + 1.0, 593.5, t.x0 + 7.0, 603.0, text(t.number), kMiddleLeft);
-        b.caption(t.x0 + 7.2, 593.5, t.x1 - 0.8, 603.0, text(t.title), kMiddleLeft);
-    }
+    addColumnTitles(b,
+                    {{kLeft, 229.3, "63", "TREATMENT AUTHORIZATION CODES"},
+                     {229.3, 416.4, "64", "DOCUMENT CONTROL NUMBER"},
+                     {416.4, kRight, "65", "EMPLOYER NAME"}},
+                    593.5, 603.0);
     addLineLetters(b, 610.0);
 }
 
