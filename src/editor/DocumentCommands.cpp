@@ -92,6 +92,13 @@ void DocumentCommands::emptyFields(const std::function<bool(int)>& shouldEmpty) 
             m_context.canvas.setText(i, QString());
 }
 
+void DocumentCommands::startNewClaim(bool samePatient) {
+    m_status.state = DocumentState::New;
+    m_status.samePatient = samePatient;
+    clearTypingFlags();
+    emit titleChanged(programTitle());
+}
+
 void DocumentCommands::openFirstField() {
     m_context.canvas.openFieldEditor(m_context.canvas.captionLabel(indexOf(u"edit1a")));
 }
@@ -103,10 +110,7 @@ void DocumentCommands::FormforCurrentPatient1Click() {
     const int from = indexOf(u"edit4c");
     const int through = indexOf(u"edit4d");
     emptyFields([&](int i) { return i == from || i == through || isServiceLineField(i); });
-    m_status.state = DocumentState::New;
-    m_status.samePatient = true;
-    clearTypingFlags();
-    emit titleChanged(programTitle());
+    startNewClaim(true);
 }
 
 void DocumentCommands::Pa1Click() {
@@ -114,13 +118,10 @@ void DocumentCommands::Pa1Click() {
     if (!askFirst())
         return;
     emptyFields([](int i) { return !isProviderLine(i); });
-    m_status.state = DocumentState::New;
-    m_status.samePatient = false;
     for (const TemplateField& t : kProviderTemplate)
         m_context.canvas.setText(indexOf(t.field), m_context.preferences.preferences()[t.slot]);
-    clearTypingFlags();
+    startNewClaim(false);
     openFirstField();
-    emit titleChanged(programTitle());
 }
 
 void DocumentCommands::BlankForm1Click() {
@@ -128,11 +129,8 @@ void DocumentCommands::BlankForm1Click() {
     if (!askFirst())
         return;
     emptyFields([](int) { return true; });
-    m_status.state = DocumentState::New;
-    m_status.samePatient = false;
-    clearTypingFlags();
+    startNewClaim(false);
     openFirstField();
-    emit titleChanged(programTitle());
 }
 
 QString DocumentCommands::dataFolder() {

@@ -69,6 +69,8 @@ private:
     QString dataFolder();
     void storeProviderTemplate();
     void emptyFields(const std::function<bool(int index)>& shouldEmpty);
+    // What the three New commands end with once the fields are emptied and filled.
+    void startNewClaim(bool samePatient);
     void openFirstField();
 
     Context m_context;
