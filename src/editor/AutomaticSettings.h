@@ -4,6 +4,8 @@
 // setting is on only when its text, lower-cased, is "true"), shown in status-bar panels 0 and 1.
 // Values that do not come from typing (loading a claim) are set with both switched off.
 
+#include "editor/AutoFill.h"
+
 #include <QObject>
 #include <QString>
 
@@ -23,9 +25,14 @@ public:
     void setAutoFill(const QString& value);
     void setAutoAddition(const QString& value);
 
-    // The AutoFill gate: AutoFill copies only while it is open. Loading closes it.
+    // The AutoFill gate: a change in column a starts AutoFill only while it is open. Loading
+    // closes it.
     bool isGateOpen() const { return m_gateOpen; }
     void setGateOpen(bool open) { m_gateOpen = open; }
+
+    // The cells the user filled himself, which AutoFill leaves alone.
+    TypedCellFlags& typedCells() { return m_typedCells; }
+    const TypedCellFlags& typedCells() const { return m_typedCells; }
 
 signals:
     void autoFillChanged(const QString& statusText);
@@ -35,6 +42,7 @@ private:
     QString m_autoFill = QStringLiteral("false");
     QString m_autoAddition = QStringLiteral("true");
     bool m_gateOpen = true;
+    TypedCellFlags m_typedCells;
 };
 
 // Switches both settings off for its lifetime and puts back what they were.

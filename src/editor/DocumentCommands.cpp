@@ -87,6 +87,8 @@ bool DocumentCommands::askFirst() {
 }
 
 void DocumentCommands::emptyFields(const std::function<bool(int)>& shouldEmpty) {
+    // Emptying copies nothing down and sums nothing: the totals end empty like every field.
+    const SuspendedAutomaticSettings suspended(m_context.settings);
     for (int i = 0; i < model::kFieldCount; ++i)
         if (shouldEmpty(i))
             m_context.canvas.setText(i, QString());
@@ -107,6 +109,7 @@ void DocumentCommands::FormforCurrentPatient1Click() {
     if (!askFirst())
         return;
     m_context.settings.setGateOpen(true);
+    m_context.settings.typedCells().clearTypedCellFlags();
     const int from = indexOf(u"edit4c");
     const int through = indexOf(u"edit4d");
     emptyFields([&](int i) { return i == from || i == through || isServiceLineField(i); });
@@ -117,6 +120,7 @@ void DocumentCommands::Pa1Click() {
     m_context.settings.setGateOpen(true);
     if (!askFirst())
         return;
+    m_context.settings.typedCells().clearTypedCellFlags();
     emptyFields([](int i) { return !isProviderLine(i); });
     for (const TemplateField& t : kProviderTemplate)
         m_context.canvas.setText(indexOf(t.field), m_context.preferences.preferences()[t.slot]);
@@ -128,6 +132,7 @@ void DocumentCommands::BlankForm1Click() {
     m_context.settings.setGateOpen(true);
     if (!askFirst())
         return;
+    m_context.settings.typedCells().clearTypedCellFlags();
     emptyFields([](int) { return true; });
     startNewClaim(false);
     openFirstField();

@@ -61,6 +61,12 @@ FieldEditor::FieldEditor(int catalogueIndex, QWidget* parent)
 }
 
 bool FieldEditor::event(QEvent* event) {
+    // Ctrl+A belongs to the AutoFill menu while that offers it; otherwise it selects all.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
+        event->ignore();
+        return true;
+    }
     // Tab and Shift+Tab would move the focus before keyPressEvent sees them.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -73,12 +79,16 @@ bool FieldEditor::event(QEvent* event) {
 }
 
 void FieldEditor::keyPressEvent(QKeyEvent* event) {
-    emit keyPressed(event);
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
         event->accept();
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void FieldEditor::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    emit focusEntered();
 }
 
 void FieldEditor::focusOutEvent(QFocusEvent* event) {

@@ -17,13 +17,14 @@ public:
     int catalogueIndex() const { return m_index; }
 
 signals:
-    // A key press that reached the editor, before the editor acts on it.
-    void keyPressed(QKeyEvent* event);
+    void focusEntered();
+    // Not for a menu or another window taking the focus for a moment.
     void focusLeft();
 
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

@@ -1,21 +1,48 @@
 #include "editor/FieldTyping.h"
 
+#include "editor/AutoFill.h"
 #include "model/FieldCatalogue.h"
 
 namespace cw::editor {
 
 using model::FieldCatalogue;
 
-void recordTypedCharacter(model::DocumentStatus& status, int fieldIndex, char16_t code) {
-    const bool counts = code == 22 || (code >= 32 && code <= 127);
-    // edit54c only passes Tab on; what is typed there never counts.
-    static const int tabOnlyField = FieldCatalogue::indexOf(u"edit54c");
-    if (!counts || fieldIndex == tabOnlyField)
+char16_t typedCharacterCode(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Delete: // some platforms give it the text DEL (127); it types nothing
+        return 0;
+    default:
+        break;
+    }
+    if (key.matches(QKeySequence::Paste))
+        return 22;
+    const Qt::KeyboardModifiers mods = key.modifiers();
+    // Ctrl+Alt is AltGr on many keyboards and types the key's text.
+    if (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier) &&
+        key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+        return char16_t(key.key() - Qt::Key_A + 1);
+    const QString text = key.text();
+    return text.isEmpty() ? 0 : text.front().unicode();
+}
+
+void recordTypedCharacter(model::DocumentStatus& status, TypedCellFlags& typedCells, int fieldIndex,
+                          char16_t code) {
+    if (code != 22 && (code < 32 || code > 127))
         return;
     status.modified = true;
     static const int patientName = FieldCatalogue::indexOf(u"edit6a");
-    if (fieldIndex == patientName || FieldCatalogue::coordinates(fieldIndex).isServiceLine())
+    const auto at = FieldCatalogue::coordinates(fieldIndex);
+    if (fieldIndex == patientName || at.isServiceLine())
         status.patientOrLinesTyped = true;
+    typedCells.setTypedCellFlag(at.group, at.column);
 }
 
 } // namespace cw::editor

@@ -1,14 +1,24 @@
 #pragma once
 
-// What a typed character records in the document status.
+// What a typed character records: the document status flags and the typed-cell flags.
 
 #include "model/DocumentStatus.h"
 
+#include <QKeyEvent>
+
 namespace cw::editor {
 
-// Ctrl+V (22) and the codes 32 to 127 mark the claim modified; typed into the patient name or
-// a service line they also mark the patient or the lines as typed. Backspace, Ctrl+X and the
-// other codes record nothing.
-void recordTypedCharacter(model::DocumentStatus& status, int fieldIndex, char16_t code);
+class TypedCellFlags;
+
+// The character code a key press types, as the field handlers count it: 9 for Tab and
+// Shift+Tab, 13 for Enter, 22 for paste, the control codes 1 to 26 for Ctrl+letter, else the
+// first character of the key's text; 0 for a key that types nothing (arrows, Delete, F keys).
+char16_t typedCharacterCode(const QKeyEvent& key);
+
+// Paste (22) and the codes 32 to 127 mark the claim modified; typed into the patient name or a
+// service line they also mark the patient or the lines as typed, and a service-line cell as
+// the user's own. Backspace, Ctrl+X and the other codes record nothing.
+void recordTypedCharacter(model::DocumentStatus& status, TypedCellFlags& typedCells, int fieldIndex,
+                          char16_t code);
 
 } // namespace cw::editor

@@ -15,8 +15,12 @@ using model::kFieldCount;
 
 namespace {
 
+// The first text is the marker's at start-up, the second once the user has moved it.
 const char* const kMarkerHint = "Triple Click on any one of the revenue rows to set this marker. "
                                 "\r\nThis marker determines which rows will be autofilled.";
+const char* const kMovedMarkerHint =
+    "Triple click on any one of the transaction rows to set this marker. \r\nThis marker "
+    "determines which rows will be autofilled.";
 
 QSize logicalSize(const QPixmap& picture) {
     return (QSizeF(picture.size()) / picture.devicePixelRatio()).toSize();
@@ -65,13 +69,17 @@ FieldEditor* FormCanvas::createEditor(int i) {
     // Just under its caption label, below the hint icons and the marker made after it.
     e->stackUnder(captionLabel(i));
     m_editors[std::size_t(i)] = e;
-    connect(e, &FieldEditor::focusLeft, this, [this, e] { closeFieldEditor(e); });
+    connect(e, &FieldEditor::focusLeft, this, [this, e, i] {
+        closeFieldEditor(e);
+        emit fieldLeft(i);
+    });
+    connect(e, &FieldEditor::focusEntered, this, [this, i] { emit fieldEntered(i); });
+    connect(e, &QLineEdit::textEdited, this, [this, i] { emit fieldEdited(i); });
     connect(e, &QLineEdit::textChanged, this, [this, e, i](const QString& changed) {
         mirrorFieldText(e);
         emit fieldTextChanged(i, changed);
     });
-    connect(e, &FieldEditor::keyPressed, this,
-            [this, i](QKeyEvent* event) { emit fieldKeyPressed(i, event); });
+    emit editorCreated(e);
     return e;
 }
 
@@ -119,6 +127,8 @@ void FormCanvas::openFieldEditor(CaptionLabel* label) {
     label->hide();
     e->show();
     e->setFocus(Qt::OtherFocusReason);
+    // Typing after a move replaces the value, as in any edit control that gets the focus.
+    e->selectAll();
     emit fieldEditorOpened(m_selectedField);
 }
 
@@ -179,6 +189,15 @@ void FormCanvas::createRevenueRowMarker(const QPixmap& picture) {
     m_marker->move(line22.left - 9, line22.top + 4);
     m_markerRow = 37;
     m_marker->show();
+}
+
+void FormCanvas::moveRevenueRowMarker(int group) {
+    if (!m_marker || group == m_markerRow)
+        return;
+    const auto& row = FieldCatalogue::entry(FieldCatalogue::indexAt(group, 'a'));
+    m_marker->move(row.left - 10, row.top + 4);
+    m_marker->setToolTip(QString::fromLatin1(kMovedMarkerHint));
+    m_markerRow = group;
 }
 
 } // namespace cw::editor

@@ -16,7 +16,6 @@
 #include <array>
 #include <vector>
 
-class QKeyEvent;
 class QLabel;
 
 namespace cw::editor {
@@ -57,13 +56,21 @@ public:
     QLabel* revenueRowMarker() const { return m_marker; }
     int markerRow() const { return m_markerRow; }
     QLabel* hintIcon(QStringView name) const;
+    const std::vector<QLabel*>& hintIcons() const { return m_hintIcons; }
+    // Puts the marker at the left margin of service line group (16 to 38).
+    void moveRevenueRowMarker(int group);
 
 signals:
     void fieldEditorOpened(int catalogueIndex);
     // The field's text changed, typed or set by the program.
     void fieldTextChanged(int catalogueIndex, const QString& text);
-    // A key press in an editor, before the editor acts on it.
-    void fieldKeyPressed(int catalogueIndex, QKeyEvent* event);
+    // The user changed the text in the open editor: typing, deleting, cutting or pasting.
+    void fieldEdited(int catalogueIndex);
+    // Focus came into a field's editor, or left it (and the editor closed).
+    void fieldEntered(int catalogueIndex);
+    void fieldLeft(int catalogueIndex);
+    // A field's editor was just made; field handlers attach to it here.
+    void editorCreated(FieldEditor* editor);
 
 private:
     FieldEditor* createEditor(int catalogueIndex);

@@ -1,12 +1,13 @@
 #include "editor/MainWindow.h"
 
 #include "editor/ApplicationErrorHandler.h"
+#include "editor/AutomaticCommands.h"
 #include "editor/AutomaticSettings.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditorApplication.h"
 #include "editor/EditorPictures.h"
+#include "editor/FieldBehaviours.h"
 #include "editor/FieldEditor.h"
-#include "editor/FieldTyping.h"
 #include "editor/FormCanvas.h"
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
@@ -14,6 +15,7 @@
 #include "platform/KnownFolders.h"
 #include "platform/MakerValues.h"
 #include "prefs/PreferencesStore.h"
+#include "printing/PrintFontSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -59,6 +61,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_preferences = std::make_unique<prefs::PreferencesStore>(
         std::move(services.registry), std::move(services.folders), reporter);
     m_preferences->loadPreferencesNew();
+    m_printFont = std::make_unique<printing::PrintFontSettings>(m_preferences->preferences());
 
     m_settings = new AutomaticSettings(this);
     m_canvas = new FormCanvas(formPicture(), nullptr);
@@ -85,19 +88,16 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     connect(m_commands, &DocumentCommands::closeRequested, this, &QWidget::close,
             Qt::QueuedConnection);
 
-    connect(m_canvas, &FormCanvas::fieldKeyPressed, this, [this](int index, QKeyEvent* key) {
-        const char16_t code = key->matches(QKeySequence::Paste) ? 22
-                              : key->text().isEmpty()           ? 0
-                                                                : key->text().at(0).unicode();
-        recordTypedCharacter(m_commands->status(), index, code);
-    });
+    m_fieldBehaviours =
+        new FieldBehaviours({*m_canvas, m_commands->status(), *m_settings, *m_printFont, m_dialogs,
+                             *m_scrollBox->verticalScrollBar()},
+                            this);
 
     createMenus();
     createToolBar();
     createStatusBar();
 
-    const QString autoAddition = pref(Pref::AutoAdditionOn).toLower();
-    m_settings->setAutoAddition(autoAddition);
+    m_automaticCommands->applyAutoAdditionPreference();
 
     setMinimumSize(805, 80);
     setMaximumSize(805, 1031);
@@ -159,11 +159,8 @@ void MainWindow::createMenus() {
     // Ctrl+Alt+A and Ctrl+S belong to the File menu's items; the Options items that show the
     // same keys only show them (two owners would leave the key to neither).
     QMenu* options = menuBar()->addMenu(tr("&Options"));
-    later(options, tr("Disable Automatic Addition"));
-    QMenu* autoFill = options->addMenu(tr("AutoFill"));
-    later(autoFill, tr("Turn AutoFill On"), tr("Ctrl+A"));
-    later(autoFill, tr("Turn AutoFill Off") + QStringLiteral("\t") + tr("Ctrl+Alt+A"));
-    later(autoFill, tr("Reset AutoFill"), tr("Ctrl+R"));
+    m_automaticCommands =
+        new AutomaticCommands(*m_settings, m_preferences->preferences(), *options);
     later(options, tr("&Show Suggestion Box") + QStringLiteral("\t") + tr("Ctrl+S"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -255,10 +252,12 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::runFirstShow() {
     setWindowTitle(programTitle());
     m_commands->status().modified = false;
-    m_settings->setAutoFill(pref(Pref::AutoFillOn).toLower());
+    m_automaticCommands->applyAutoFillPreference();
     m_settings->setGateOpen(true);
     m_canvas->createRevenueRowMarker(revenueRowMarkerPicture());
     m_canvas->createHintIcons(hintIconPicture());
+    m_settings->typedCells().clearTypedCellFlags();
+    m_fieldBehaviours->setHintTexts();
     m_commands->Pa1Click();
     if (!m_files.isEmpty())
         m_commands->openClaimFile(m_files.constFirst(), true);

@@ -7,8 +7,11 @@
 // scroll box. DocumentCommands works on the canvas and keeps the document status; it asks its
 // questions through UserDialogs and reads and writes the preferences through the
 // PreferencesStore that the window loads at creation and saves when it closes.
-// AutomaticSettings holds the AutoFill and automatic-addition settings shown in the status bar.
-// Errors that no command handles go to the ApplicationErrorHandler.
+// AutomaticSettings holds the AutoFill and automatic-addition settings shown in the status bar,
+// with the typed-cell flags; AutomaticCommands switches them from the Options menu.
+// FieldBehaviours attaches the field handlers (moves, flags, AutoFill, automatic addition,
+// hints) to every editor the canvas makes. The committed print font lives in
+// PrintFontSettings. Errors that no command handles go to the ApplicationErrorHandler.
 
 #include "platform/UserRegistry.h"
 #include "prefs/PreferenceKeys.h"
@@ -32,10 +35,16 @@ namespace cw::prefs {
 class PreferencesStore;
 }
 
+namespace cw::printing {
+class PrintFontSettings;
+}
+
 namespace cw::editor {
 
 class ApplicationErrorHandler;
+class AutomaticCommands;
 class AutomaticSettings;
+class FieldBehaviours;
 class DocumentCommands;
 class FormCanvas;
 
@@ -58,6 +67,8 @@ public:
     FormCanvas& canvas() const { return *m_canvas; }
     DocumentCommands& commands() const { return *m_commands; }
     AutomaticSettings& settings() const { return *m_settings; }
+    AutomaticCommands& automaticCommands() const { return *m_automaticCommands; }
+    printing::PrintFontSettings& printFont() const { return *m_printFont; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -82,7 +93,10 @@ private:
     QStringList m_files;
     std::unique_ptr<ApplicationErrorHandler> m_errors;
     std::unique_ptr<prefs::PreferencesStore> m_preferences;
+    std::unique_ptr<printing::PrintFontSettings> m_printFont;
     AutomaticSettings* m_settings = nullptr;
+    AutomaticCommands* m_automaticCommands = nullptr;
+    FieldBehaviours* m_fieldBehaviours = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;
     DocumentCommands* m_commands = nullptr;

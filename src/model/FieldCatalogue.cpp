@@ -39,6 +39,31 @@ const std::array<bool, kFieldCount>& centsFlags() {
     return flags;
 }
 
+// Group numbers run from 1 to 55 and column letters from a to w.
+constexpr int kGroupSlots = 64;
+constexpr int kColumnSlots = 26;
+
+struct CoordinateTables {
+    std::array<FieldCoordinates, kFieldCount> ofIndex{};
+    std::array<int, kGroupSlots * kColumnSlots> indexOfCell{};
+};
+
+const CoordinateTables& coordinateTables() {
+    static const CoordinateTables tables = [] {
+        CoordinateTables t;
+        t.indexOfCell.fill(-1);
+        for (int i = 0; i < kFieldCount; ++i) {
+            const FieldCoordinates c =
+                *FieldCatalogue::coordinates(QString(FieldCatalogue::name(i)));
+            t.ofIndex[static_cast<std::size_t>(i)] = c;
+            t.indexOfCell.at(static_cast<std::size_t>(c.group * kColumnSlots + (c.column - 'a'))) =
+                i;
+        }
+        return t;
+    }();
+    return tables;
+}
+
 const QLatin1StringView kEdit("edit");
 const QLatin1StringView kLabel("label");
 
@@ -46,6 +71,17 @@ const QLatin1StringView kLabel("label");
 
 int FieldCatalogue::indexOf(QStringView name) {
     return indexByName().value(name.toString(), -1);
+}
+
+FieldCoordinates FieldCatalogue::coordinates(int index) {
+    return coordinateTables().ofIndex.at(static_cast<std::size_t>(index));
+}
+
+int FieldCatalogue::indexAt(int group, char column) {
+    if (group < 0 || group >= kGroupSlots || column < 'a' || column > 'z')
+        return -1;
+    return coordinateTables()
+        .indexOfCell[static_cast<std::size_t>(group * kColumnSlots + (column - 'a'))];
 }
 
 bool FieldCatalogue::isCentsField(int index) {

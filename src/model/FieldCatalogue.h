@@ -55,7 +55,9 @@ public:
     static int maxLength(int index);
 
     static std::optional<FieldCoordinates> coordinates(QStringView fieldName);
-    static FieldCoordinates coordinates(int index) { return *coordinates(QString(name(index))); }
+    static FieldCoordinates coordinates(int index);
+    // The index of "edit" + group + column; -1 when the catalogue has no such field.
+    static int indexAt(int group, char column);
 
     // "edit1a" -> "label1ax" (caption label) and "label1a" (hint icon).
     static QString captionLabelName(int index);

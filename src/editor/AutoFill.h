@@ -1,0 +1,41 @@
+#pragma once
+
+// AutoFill copies what the user types into a service-line cell down its column as far as the
+// revenue-row marker, but never over a cell the user filled in himself (a typed cell).
+
+#include <QString>
+
+#include <bitset>
+#include <functional>
+
+namespace cw::editor {
+
+// One flag per service-line cell, groups 16 to 38 and columns a to j: set when the user filled
+// the cell himself.
+class TypedCellFlags {
+public:
+    static bool isCell(int group, char column);
+
+    // Ignores anything that is not a service-line cell.
+    void setTypedCellFlag(int group, char column);
+    bool isSet(int group, char column) const;
+    void clearTypedCellFlags() { m_flags.reset(); }
+    std::size_t count() const { return m_flags.count(); }
+
+private:
+    static std::size_t bit(int group, char column);
+    std::bitset<230> m_flags;
+};
+
+struct AutoFillCells {
+    std::function<QString(int catalogueIndex)> text;
+    std::function<void(int catalogueIndex, const QString& text)> setText;
+};
+
+// Copies the text of the cell (group, column) into the cells below it down to markerRow that
+// are not typed cells. Each setText is an ordinary change, so a cell's own change handler runs
+// for it; setting a cell to the text it already holds must be no change.
+void autoFillColumn(const AutoFillCells& cells, const TypedCellFlags& typed, int markerRow,
+                    int group, char column);
+
+} // namespace cw::editor

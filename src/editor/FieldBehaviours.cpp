@@ -1,0 +1,267 @@
+#include "editor/FieldBehaviours.h"
+
+#include "editor/AutoFill.h"
+#include "editor/AutomaticSettings.h"
+#include "editor/CaptionLabel.h"
+#include "editor/ChargeTotals.h"
+#include "editor/FieldEditor.h"
+#include "editor/FieldNavigation.h"
+#include "editor/FieldTyping.h"
+#include "editor/FieldWiring.h"
+#include "editor/FormCanvas.h"
+#include "editor/HintMap.h"
+#include "editor/HintTexts.h"
+#include "model/FieldCatalogue.h"
+#include "platform/UserDialogs.h"
+#include "printing/PrintFontSettings.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace cw::editor {
+
+using model::FieldCatalogue;
+
+namespace {
+
+constexpr char16_t kTab = 9;
+constexpr char16_t kEnter = 13;
+
+bool isPrintable(char16_t code) {
+    return code >= 32 && code <= 127;
+}
+
+// Where the typed character goes: a selection is replaced from its start.
+int insertionPoint(const FieldEditor& editor) {
+    return editor.hasSelectedText() ? editor.selectionStart() : editor.cursorPosition();
+}
+
+std::optional<ArrowDirection> arrowDirection(int key) {
+    switch (key) {
+    case Qt::Key_Up:
+        return ArrowDirection::Up;
+    case Qt::Key_Down:
+        return ArrowDirection::Down;
+    case Qt::Key_Left:
+        return ArrowDirection::Left;
+    case Qt::Key_Right:
+        return ArrowDirection::Right;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+FieldBehaviours::FieldBehaviours(Context context, QObject* parent)
+    : QObject(parent)
+    , m_context(context) {
+    FormCanvas& canvas = m_context.canvas;
+    connect(&canvas, &FormCanvas::editorCreated, this, &FieldBehaviours::attach);
+    connect(&canvas, &FormCanvas::fieldEntered, this, &FieldBehaviours::FieldEnter);
+    connect(&canvas, &FormCanvas::fieldLeft, this, &FieldBehaviours::FieldExit);
+    connect(&canvas, &FormCanvas::fieldTextChanged, this,
+            [this](int index) { LineCellChange(index); });
+    // Any change the user makes marks the claim modified, so that closing or replacing it asks
+    // first: deleting, cutting or typing a letter such as é changes the claim as much as
+    // typing a digit does.
+    connect(&canvas, &FormCanvas::fieldEdited, this, [this] { m_context.status.modified = true; });
+}
+
+void FieldBehaviours::attach(FieldEditor* editor) {
+    editor->installEventFilter(this);
+}
+
+bool FieldBehaviours::eventFilter(QObject* watched, QEvent* event) {
+    auto* editor = qobject_cast<FieldEditor*>(watched);
+    if (!editor)
+        return false;
+    const int index = editor->catalogueIndex();
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        FieldKeyDown(index, key);
+        if (const char16_t code = typedCharacterCode(key))
+            return keyPress(*editor, code, key.modifiers().testFlag(Qt::ShiftModifier));
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+        LineCellMouseDown(index, static_cast<QMouseEvent*>(event)->button());
+        return false;
+    case QEvent::MouseButtonDblClick:
+        LineCellDblClick(index);
+        return false;
+    default:
+        return false;
+    }
+}
+
+void FieldBehaviours::openField(int index) {
+    m_context.canvas.openFieldEditor(m_context.canvas.captionLabel(index));
+}
+
+void FieldBehaviours::showHintIcon(int index, bool show) {
+    const QString icon = hintIconOfField(index);
+    if (icon.isEmpty())
+        return;
+    if (QLabel* label = m_context.canvas.hintIcon(icon))
+        label->setVisible(show);
+}
+
+void FieldBehaviours::FieldEnter(int index) {
+    showHintIcon(index, true);
+}
+
+void FieldBehaviours::FieldExit(int index) {
+    showHintIcon(index, false);
+}
+
+void FieldBehaviours::setHintTexts() {
+    for (QLabel* icon : m_context.canvas.hintIcons()) {
+        QString text = hintText(icon->objectName());
+        // The texts keep their CR LF line breaks; a tool tip breaks its lines at LF alone.
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        icon->setToolTip(text);
+    }
+}
+
+void FieldBehaviours::FieldKeyDown(int index, const QKeyEvent& key) {
+    if (!key.modifiers().testFlag(Qt::ControlModifier))
+        return;
+    const std::optional<ArrowDirection> direction = arrowDirection(key.key());
+    if (!direction)
+        return;
+    const ArrowMove move = ctrlArrowTarget(index, *direction);
+    if (!move.target)
+        return;
+    openField(*move.target);
+    QScrollBar& bar = m_context.verticalScrollBar;
+    bar.setValue(bar.value() + move.scrollLineSteps * bar.singleStep());
+}
+
+bool FieldBehaviours::keyPress(FieldEditor& editor, char16_t code, bool shift) {
+    const int index = editor.catalogueIndex();
+    switch (keyPressHandler(index)) {
+    case KeyPressHandler::Field:
+        return FieldKeyPress(index, code, shift);
+    case KeyPressHandler::Column:
+        return ColumnKeyPress(index, code, shift);
+    case KeyPressHandler::RevenueCode:
+        return RevenueCodeKeyPress(editor, code, shift);
+    case KeyPressHandler::ValueCents:
+        return ValueCentsKeyPress(editor, code, shift);
+    case KeyPressHandler::Jump:
+        return JumpKeyPress(index, code, shift);
+    case KeyPressHandler::TabOnly:
+        return TabOnlyKeyPress(index, code, shift);
+    }
+    return false;
+}
+
+bool FieldBehaviours::FieldKeyPress(int index, char16_t code, bool shift) {
+    recordTypedCharacter(m_context.status, m_context.settings.typedCells(), index, code);
+    if (code != kTab)
+        return false;
+    openField(tabTarget(index, shift));
+    return true;
+}
+
+bool FieldBehaviours::ColumnKeyPress(int index, char16_t code, bool shift) {
+    if (FieldKeyPress(index, code, shift))
+        return true;
+    if (code != kEnter)
+        return false;
+    const std::optional<int> target = enterTarget(index);
+    if (!target)
+        return true;
+    openField(*target);
+    if (enterPutsCaretAtStart(index)) {
+        FieldEditor* opened = m_context.canvas.editor(*target);
+        opened->deselect();
+        opened->setCursorPosition(0);
+    }
+    return true;
+}
+
+bool FieldBehaviours::RevenueCodeKeyPress(FieldEditor& editor, char16_t code, bool shift) {
+    const int caret = insertionPoint(editor);
+    const bool swallowed = ColumnKeyPress(editor.catalogueIndex(), code, shift);
+    warnAboutFontSize(caret == 4, code, m_revenueCodeWarningShown,
+                      tr("Warning: five digit revenue codes will usually not print properly if "
+                         "the font size is more than 8."));
+    return swallowed;
+}
+
+bool FieldBehaviours::ValueCentsKeyPress(FieldEditor& editor, char16_t code, bool shift) {
+    const int index = editor.catalogueIndex();
+    const int caret = insertionPoint(editor);
+    const bool swallowed = index == FieldCatalogue::indexOf(u"edit15j")
+                               ? FieldKeyPress(index, code, shift)
+                               : ColumnKeyPress(index, code, shift);
+    warnAboutFontSize(caret == 1, code, m_centsWarningShown,
+                      tr("Warning: cent amounts in the rightmost value codes field will\r\n     "
+                         "usually not print properly if the font size is more than 8."));
+    return swallowed;
+}
+
+void FieldBehaviours::warnAboutFontSize(bool atWarningPlace, char16_t code, bool& shown,
+                                        const QString& text) {
+    if (!atWarningPlace || shown || !isPrintable(code) || m_context.printFont.size() <= 8)
+        return;
+    shown = true;
+    m_context.dialogs.showMessage(text);
+}
+
+bool FieldBehaviours::JumpKeyPress(int index, char16_t code, bool shift) {
+    if (FieldKeyPress(index, code, shift))
+        return true;
+    if (code != kEnter)
+        return false;
+    openField(*enterTarget(index));
+    return true;
+}
+
+bool FieldBehaviours::TabOnlyKeyPress(int index, char16_t code, bool shift) {
+    if (code == kTab)
+        return FieldKeyPress(index, code, shift);
+    return code == kEnter;
+}
+
+void FieldBehaviours::LineCellChange(int index) {
+    if (!hasLineCellChange(index))
+        return;
+    AutomaticSettings& settings = m_context.settings;
+    FormCanvas& canvas = m_context.canvas;
+    const auto at = FieldCatalogue::coordinates(index);
+    if (settings.isAutoFillOn() && (at.column != 'a' || settings.isGateOpen())) {
+        const AutoFillCells cells{[&canvas](int i) { return canvas.text(i); },
+                                  [&canvas](int i, const QString& t) {
+                                      canvas.setText(i, t);
+                                  }};
+        autoFillColumn(cells, settings.typedCells(), canvas.markerRow(), at.group, at.column);
+    }
+    if (const std::optional<ChargeSum> sum = chargeSumDrivenBy(index);
+        sum && settings.isAutoAdditionOn()) {
+        const ChargeTotal total =
+            computeChargeTotal(*sum, [&canvas](int i) { return canvas.text(i); });
+        const ChargeResultFields results = chargeResultFields(*sum);
+        canvas.setText(results.dollars, total.dollars);
+        canvas.setText(results.cents, total.cents);
+    }
+}
+
+void FieldBehaviours::LineCellMouseDown(int index, Qt::MouseButton button) {
+    if (button != Qt::RightButton || !hasLineCellMouse(index))
+        return;
+    const auto at = FieldCatalogue::coordinates(index);
+    m_context.settings.typedCells().setTypedCellFlag(at.group, at.column);
+}
+
+void FieldBehaviours::LineCellDblClick(int index) {
+    if (hasLineCellMouse(index))
+        m_context.canvas.moveRevenueRowMarker(FieldCatalogue::coordinates(index).group);
+}
+
+} // namespace cw::editor
