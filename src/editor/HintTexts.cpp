@@ -434,7 +434,9 @@ constexpr std::array<HintEntry, kHintTextCount> kHints = {{
                   u"indicator in the shaded position on inpatient claims.\r\n"
                   u"Example: W010XXA"},
     {u"label49l", u"(Untitled).\r\n"
-                  u"This box has no assigned use; leave it blank."},
+                  u"FL 73 is reserved for future use and has no assigned meaning.\r\n"
+                  u"Leave it blank unless a payer gives written instructions\r\n"
+                  u"for it; anything typed here is printed as it stands."},
     {u"label50h", u"Attending Provider Name and Identifiers (including NPI) Situational.\r\n"
                   u"The physician or other provider with primary responsibility\r\n"
                   u"for the patient's care. Required on inpatient claims and on\r\n"

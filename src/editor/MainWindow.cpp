@@ -11,6 +11,7 @@
 #include "editor/FormCanvas.h"
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
+#include "model/FieldCatalogue.h"
 #include "platform/DebugOutput.h"
 #include "platform/KnownFolders.h"
 #include "platform/MakerValues.h"
@@ -75,7 +76,10 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setCentralWidget(m_scrollBox);
     // An editor that opens outside the visible part of the form scrolls just into view.
     // (ensureWidgetVisible would only bring the caret of a line edit into view.)
+    // Fields that have no place on the form sit at its corner; opening one leaves the view.
     connect(m_canvas, &FormCanvas::fieldEditorOpened, this, [this](int index) {
+        if (model::FieldCatalogue::isOffForm(index))
+            return;
         const QRect field = m_canvas->editor(index)->geometry();
         m_scrollBox->ensureVisible(field.center().x(), field.center().y(), field.width() / 2 + 1,
                                    field.height() / 2 + 1);

@@ -114,6 +114,15 @@ private slots:
         QCOMPARE(FieldCatalogue::hintIconName(i), QStringLiteral("label1a"));
         QCOMPARE(FieldCatalogue::fieldNameOfCaptionLabel(u"label16fx"), QStringLiteral("edit16f"));
         QCOMPARE(FieldCatalogue::fieldNameOfCaptionLabel(u"label16f"), QString());
+
+        // Group and column lead back to the same field, for every field.
+        for (int index = 0; index < kFieldCount; ++index) {
+            const auto at = FieldCatalogue::coordinates(index);
+            QCOMPARE(FieldCatalogue::indexAt(at.group, at.column), index);
+        }
+        QCOMPARE(FieldCatalogue::indexAt(16, 'k'), -1);
+        QCOMPARE(FieldCatalogue::indexAt(99, 'a'), -1);
+        QCOMPARE(FieldCatalogue::indexAt(1, '?'), -1);
     }
 
     void hintAnchors() {
