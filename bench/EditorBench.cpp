@@ -1,11 +1,19 @@
-// Opening and saving a full claim through the main window, as File > Open and File > Save do.
+// The main window at work: opening and saving a full claim as File > Open and File > Save do,
+// and typing into the fields through the real widgets, key by key.
 
+#include "editor/AutomaticCommands.h"
+#include "editor/CaptionLabel.h"
 #include "editor/DocumentCommands.h"
+#include "editor/FieldEditor.h"
+#include "editor/FormCanvas.h"
 #include "editor/MainWindow.h"
+#include "model/ClaimFile.h"
+#include "model/FieldCatalogue.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -36,6 +44,13 @@ struct Editor {
             cw::platform::UserRegistry(), foldersIn(home.path()), nullptr, {}});
         window->show();
     }
+
+    cw::editor::FieldEditor* open(const char16_t* field) {
+        cw::editor::FormCanvas& canvas = window->canvas();
+        const int index = cw::model::FieldCatalogue::indexOf(QStringView(field));
+        canvas.openFieldEditor(canvas.captionLabel(index));
+        return canvas.editor(index);
+    }
 };
 
 void BM_OpenFullClaim(benchmark::State& state) {
@@ -54,6 +69,77 @@ void BM_SaveFullClaim(benchmark::State& state) {
         editor.window->commands().Save1Click();
 }
 BENCHMARK(BM_SaveFullClaim)->Unit(benchmark::kMicrosecond);
+
+// One digit typed over the value of edit16f with AutoFill on and the marker on line 22: the
+// copy down 21 lines, each copy's own change handling, and the total charges for each.
+void BM_KeystrokeWithAutoFillCascade(benchmark::State& state) {
+    Editor editor;
+    editor.window->automaticCommands().urnAutoFillOn1Click();
+    cw::editor::FieldEditor* cell = editor.open(u"edit16f");
+    const Qt::Key digits[] = {Qt::Key_1, Qt::Key_2};
+    int n = 0;
+    for (auto _ : state) {
+        cell->selectAll();
+        QTest::keyClick(cell, digits[n++ % 2]);
+    }
+    if (editor.window->canvas().text(cw::model::FieldCatalogue::indexOf(u"edit37f")).isEmpty())
+        state.SkipWithError("AutoFill copied nothing");
+}
+BENCHMARK(BM_KeystrokeWithAutoFillCascade)->Unit(benchmark::kMicrosecond);
+
+void BM_TabMove(benchmark::State& state) {
+    Editor editor;
+    editor.open(u"edit16a");
+    for (auto _ : state)
+        QTest::keyClick(editor.window->canvas().openEditor(), Qt::Key_Tab);
+}
+BENCHMARK(BM_TabMove)->Unit(benchmark::kMicrosecond);
+
+void BM_CtrlDownMove(benchmark::State& state) {
+    Editor editor;
+    editor.open(u"edit16c");
+    int n = 0;
+    for (auto _ : state) {
+        // Down a line and back up, so that every key is a real move.
+        const Qt::Key key = n++ % 2 ? Qt::Key_Up : Qt::Key_Down;
+        QTest::keyClick(editor.window->canvas().openEditor(), key, Qt::ControlModifier);
+    }
+    const QString at = editor.window->canvas().openEditor()->objectName();
+    if (at != u"edit16c" && at != u"edit17c")
+        state.SkipWithError("Ctrl+Down and Ctrl+Up did not move between two lines");
+}
+BENCHMARK(BM_CtrlDownMove)->Unit(benchmark::kMicrosecond);
+
+// The full claim typed into a new form key by key, as a clerk would, with AutoFill and
+// automatic addition on; one iteration is the whole claim.
+void BM_TypeFullClaim(benchmark::State& state) {
+    Editor editor;
+    editor.window->automaticCommands().urnAutoFillOn1Click();
+    const auto claim = cw::model::readClaimFile(fullClaimPath());
+    if (!claim) {
+        state.SkipWithError("the full claim fixture cannot be read");
+        return;
+    }
+    cw::editor::FormCanvas& canvas = editor.window->canvas();
+    std::int64_t keys = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.window->commands().status().modified = false;
+        editor.window->commands().BlankForm1Click();
+        state.ResumeTiming();
+        for (int i = 0; i < cw::model::kFieldCount; ++i) {
+            const QString& text = (*claim)[i];
+            if (text.isEmpty() || cw::model::FieldCatalogue::isOffForm(i))
+                continue;
+            canvas.openFieldEditor(canvas.captionLabel(i));
+            QTest::keyClicks(canvas.editor(i), text);
+            keys += text.size();
+        }
+    }
+    state.counters["keystrokes"] =
+        benchmark::Counter(double(keys), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_TypeFullClaim)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
