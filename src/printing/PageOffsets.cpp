@@ -1,0 +1,80 @@
+#include "printing/PageOffsets.h"
+
+#include "printing/Rounding.h"
+
+#include <QCoreApplication>
+
+namespace cw::printing {
+
+namespace {
+
+using prefs::Pref;
+
+// The slot's integer less its default, which is the setting of a form that needs no shift.
+Result<int> offsetFrom(const prefs::Preferences& preferences, Pref slot) {
+    const prefs::PreferenceKey& key = prefs::preferenceKey(slot);
+    bool ok = false;
+    const int value = preferences[slot].toInt(&ok);
+    if (!ok)
+        return Error{QCoreApplication::translate(
+                         "PageOffsets", "The printer alignment setting %1 holds \"%2\", which is "
+                                        "not a whole number. Set the alignment again in Printer "
+                                        "Alignment before printing.")
+                         .arg(QString(key.key), preferences[slot])};
+    return value - QString(key.defaultValue).toInt();
+}
+
+// The shift between two anchors: the fraction first, then times the difference, then rounded.
+int bend(int from, int to, int position, int segmentStart, int anchor) {
+    const double fraction =
+        static_cast<double>(position - segmentStart) / static_cast<double>(anchor - segmentStart);
+    return from + roundHalfToEven(static_cast<double>(to - from) * fraction);
+}
+
+} // namespace
+
+Result<PageOffsets> computePageOffsets(const prefs::Preferences& preferences) {
+    constexpr Pref alignmentSlots[] = {
+        Pref::PrintAlignment1, Pref::PrintAlignment2, Pref::PrintAlignment3, Pref::PrintAlignment4,
+        Pref::PrintAlignment5, Pref::PrintAlignment6, Pref::PrintAlignment7};
+    int p[7] = {};
+    for (int i = 0; i < 7; ++i) {
+        const Result<int> offset = offsetFrom(preferences, alignmentSlots[i]);
+        if (!offset)
+            return Error{offset.error()};
+        p[i] = *offset;
+    }
+    PageOffsets offsets;
+    offsets.v1 = p[0];
+    offsets.v2 = p[1];
+    offsets.v3 = p[2];
+    offsets.v4 = p[6];
+    offsets.h1 = p[3];
+    offsets.h2 = p[4];
+    offsets.h3 = p[5];
+    return offsets;
+}
+
+int shiftVertical(const PageOffsets& o, int y) {
+    if (y <= 97)
+        return y + o.v1;
+    if (y <= 290)
+        return y + bend(o.v1, o.v2, y, 98, 290);
+    if (y <= 484)
+        return y + bend(o.v2, o.v3, y, 291, 484);
+    if (y <= 677)
+        return y + bend(o.v3, o.v4, y, 485, 677);
+    return y + o.v4;
+}
+
+int shiftHorizontal(const PageOffsets& o, int x) {
+    if (x <= 102)
+        return x + o.h1;
+    if (x <= 306)
+        return x + bend(o.h1, o.h2, x, 103, 306);
+    if (x <= 510)
+        return x + bend(o.h2, o.h3, x, 307, 510);
+    return x + o.h3;
+}
+
+} // namespace cw::printing

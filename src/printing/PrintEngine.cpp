@@ -1,0 +1,279 @@
+#include "printing/PrintEngine.h"
+
+#include "model/FieldCatalogue.h"
+#include "platform/FileAccess.h"
+#include "printing/DeviceMetrics.h"
+#include "printing/PrintLog.h"
+#include "printing/PrintPositionTable.h"
+#include "printing/PrintPositions.h"
+#include "printing/TextPlacement.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace cw::printing {
+
+namespace {
+
+// A PDF of many claims is a few megabytes; the limit only guards the read-back.
+constexpr qint64 kMaxPdfBytes = qint64(1) << 30;
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("PrintEngine", text);
+}
+
+class BusyCursor {
+public:
+    BusyCursor()
+        : m_app(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        if (m_app)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~BusyCursor() {
+        if (m_app)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    QGuiApplication* m_app;
+};
+
+bool isPdfPrinter(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat;
+}
+
+// A PDF job draws into a temporary file; only a finished document reaches the chosen path,
+// through the atomic write, so a failed job never leaves half a PDF over an earlier one. The
+// printer gets its own file name back whatever happens.
+class PdfTarget {
+public:
+    PdfTarget(QPrinter& printer, QString path)
+        : m_printer(printer)
+        , m_requested(printer.outputFileName())
+        , m_path(std::move(path)) {}
+    ~PdfTarget() { m_printer.setOutputFileName(m_requested); }
+    PdfTarget(const PdfTarget&) = delete;
+    PdfTarget& operator=(const PdfTarget&) = delete;
+
+    const QString& path() const { return m_path; }
+
+    Result<void> open() {
+        const QFileInfo target(m_path);
+        if (target.isDir())
+            return Error{tr("The PDF file \"%1\" cannot be written: it is a folder.").arg(m_path)};
+        if (!target.dir().exists())
+            return Error{tr("The PDF file \"%1\" cannot be written: the folder \"%2\" does not "
+                            "exist.")
+                             .arg(m_path, target.dir().path())};
+        if (!m_scratch.isValid())
+            return Error{tr("The PDF file \"%1\" cannot be written: no temporary folder can be "
+                            "made (%2).")
+                             .arg(m_path, m_scratch.errorString())};
+        m_printer.setOutputFileName(m_scratch.filePath(QStringLiteral("job.pdf")));
+        return {};
+    }
+
+    Result<void> commit() const {
+        const Result<QByteArray> bytes =
+            platform::readWholeFile(m_printer.outputFileName(), kMaxPdfBytes);
+        if (!bytes)
+            return Error{bytes.error()};
+        return platform::writeFileAtomically(m_path, *bytes);
+    }
+
+private:
+    QPrinter& m_printer;
+    QString m_requested;
+    QString m_path;
+    QTemporaryDir m_scratch;
+};
+
+// The guarded end of the document: once it was started it is always ended, also when drawing
+// failed or threw (on leaving the scope), so the printer gets what was drawn.
+class OpenDocument {
+public:
+    OpenDocument(QPainter& painter, QPrinter& printer)
+        : m_painter(painter)
+        , m_printer(printer) {}
+    ~OpenDocument() { end(); }
+    OpenDocument(const OpenDocument&) = delete;
+    OpenDocument& operator=(const OpenDocument&) = delete;
+
+    // False when the printer aborted the job or could not finish the document.
+    bool end() {
+        if (m_ended)
+            return m_ok;
+        m_ended = true;
+        const bool aborted = m_printer.printerState() == QPrinter::Aborted;
+        if (aborted)
+            printLog(QStringLiteral("ERROR Print Job Aborted"));
+        printLog(QStringLiteral("EndDoc try"));
+        const bool finished = m_painter.end();
+        printLog(QStringLiteral("EndDoc succeed"));
+        m_ok = finished && !aborted;
+        return m_ok;
+    }
+
+private:
+    QPainter& m_painter;
+    QPrinter& m_printer;
+    bool m_ended = false;
+    bool m_ok = false;
+};
+
+QString printerNameOf(const QPrinter& printer, const std::optional<PdfTarget>& pdf) {
+    return pdf ? pdf->path() : printer.printerName();
+}
+
+Result<void> checkPrinter(const QPrinter& printer) {
+    if (isPdfPrinter(printer) && printer.outputFileName().isEmpty())
+        return Error{tr("No printer is installed or chosen. Choose a printer, or a PDF file, in "
+                        "the print dialog.")};
+    if (!printer.isValid())
+        return Error{tr("The printer \"%1\" is not available.").arg(printer.printerName())};
+    return {};
+}
+
+void setUpPage(QPainter& painter, const PrintFontSettings& fontSettings) {
+    // Courier New as the insurers expect; fontconfig stands Liberation Mono in where it is
+    // missing, and the hint keeps any other stand-in fixed-pitch.
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(fontSettings.size());
+    font.setBold(fontSettings.isBold());
+    painter.setFont(font);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(Qt::black);
+}
+
+QString fieldLogLine(int catalogueIndex, const QString& text) {
+    return QStringLiteral("PrintText field:/") +
+           QStringLiteral("%1").arg(catalogueIndex + 1, 3, 10, QLatin1Char('0')) +
+           QStringLiteral("/ text:'") + text + u'\'';
+}
+
+void printTexts(QPainter& painter, const DeviceMetrics& metrics, const TextSource& source,
+                const PrintPositions& positions) {
+    const QFontMetrics fontMetrics = painter.fontMetrics();
+    for (int i = 0; i < model::kFieldCount; ++i) {
+        const QString text = fieldPrintText(i, source);
+        printLog(fieldLogLine(i, text));
+        const PrintPosition table = printPosition(i);
+        if (!table.isPrinted())
+            continue;
+        const QSize size(fontMetrics.horizontalAdvance(text), fontMetrics.height());
+        const QPoint topLeft = textTopLeft(table.alignment, positions.at(i), size, metrics);
+        painter.drawText(topLeft + QPoint(0, fontMetrics.ascent()), text);
+    }
+}
+
+} // namespace
+
+Result<int> PrintEngine::drawPages(QPainter& painter, QPrinter& printer,
+                                   std::span<const TextSource> texts, int pagesPerCopy,
+                                   const PageLayout& layout, const PrintSettings& settings) {
+    setUpPage(painter, settings.font);
+    const DeviceMetrics metrics = deviceMetrics(printer);
+    int pageCount = 0;
+    for (const TextSource& text : texts) {
+        const PictureKind kind =
+            text.isSample() ? PictureKind::None : settings.printMode.pictureKind();
+        for (int copy = 0; copy < pagesPerCopy; ++copy) {
+            if (pageCount > 0 && !printer.newPage())
+                return Error{tr("The printer could not start page %1.").arg(pageCount + 1)};
+            if (kind != PictureKind::None) {
+                const Result<void> picture =
+                    printFormPicture(painter, metrics, kind, layout.pageOffsets, m_pictures);
+                if (!picture)
+                    return Error{picture.error()};
+            }
+            printLog(QStringLiteral("PrintText try"));
+            printTexts(painter, metrics, text, layout.positions);
+            printLog(QStringLiteral("PrintText succeed"));
+            ++pageCount;
+        }
+    }
+    return pageCount;
+}
+
+PrintEngine::PrintEngine(FormPictures pictures)
+    : m_pictures(std::move(pictures)) {}
+
+Result<PrintedJob> PrintEngine::printClaim(QPrinter& printer, const TextSource& text, int copies,
+                                           const PrintSettings& settings) {
+    return printClaims(printer, std::span(&text, 1), copies, settings);
+}
+
+Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const TextSource> texts,
+                                            int copies, const PrintSettings& settings) {
+    if (copies < 1)
+        return Error{tr("The number of copies must be 1 or more, not %1.").arg(copies)};
+    if (texts.empty())
+        return Error{tr("There is nothing to print.")};
+    const BusyCursor busy;
+
+    printLog(QStringLiteral("PrintAlignment try"));
+    const Result<PageOffsets> pageOffsets = computePageOffsets(settings.preferences);
+    if (!pageOffsets)
+        return Error{pageOffsets.error()};
+    const PrintPositions positions = computePrintPositions(*pageOffsets, settings.fieldOffsets);
+    printLog(QStringLiteral("PrintAlignment succeed"));
+
+    PrintedJob job;
+    job.jobNumber = ++m_jobCounter;
+    std::optional<PdfTarget> pdf;
+    if (isPdfPrinter(printer) && !printer.outputFileName().isEmpty())
+        pdf.emplace(printer, m_pdfNames.pathFor(printer.outputFileName()));
+    printLog(QStringLiteral("-----------print job #") + QString::number(job.jobNumber) + u' ' +
+             printerNameOf(printer, pdf) + QStringLiteral("-----------"));
+
+    printLog(QStringLiteral("BeginDoc try"));
+    if (const Result<void> usable = checkPrinter(printer); !usable)
+        return Error{usable.error()};
+    if (pdf)
+        if (const Result<void> opened = pdf->open(); !opened)
+            return Error{opened.error()};
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setCopyCount(copies);
+    const int pagesPerCopy = printer.supportsMultipleCopies() ? 1 : copies;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return Error{
+            pdf ? tr("The PDF file \"%1\" cannot be written.").arg(pdf->path())
+                : tr("The printer \"%1\" cannot start a document.").arg(printer.printerName())};
+    printLog(QStringLiteral("BeginDoc succeed"));
+
+    OpenDocument document(painter, printer);
+    const Result<int> pages =
+        drawPages(painter, printer, texts, pagesPerCopy, {*pageOffsets, positions}, settings);
+    if (!pages)
+        return Error{pages.error()};
+    job.pageCount = *pages;
+    if (!document.end())
+        return Error{printer.printerState() == QPrinter::Aborted
+                         ? tr("The print job was aborted.")
+                         : tr("The printer could not finish the document.")};
+
+    if (pdf) {
+        if (const Result<void> written = pdf->commit(); !written)
+            return Error{written.error()};
+        m_pdfNames.markWritten(pdf->path());
+        job.pdfPath = pdf->path();
+    }
+    return job;
+}
+
+} // namespace cw::printing

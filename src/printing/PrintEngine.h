@@ -1,0 +1,73 @@
+#pragma once
+
+// The print engine. One call is one print job: it bends the print positions by the page and
+// field offsets, draws the form picture when the print mode asks for one, then every field's
+// text, and logs each step. It prints on whatever printer it is given: a CUPS printer or a PDF
+// file. A printer that cannot make copies itself (a PDF file) gets one page per copy.
+//
+// One engine lives for the run: it counts the jobs, keeps the decoded form picture and knows
+// which PDF files its jobs wrote.
+
+#include "platform/Result.h"
+#include "prefs/Preferences.h"
+#include "printing/FieldOffsets.h"
+#include "printing/FormPicture.h"
+#include "printing/PdfOutputNames.h"
+#include "printing/PrintFontSettings.h"
+#include "printing/PrintModeSettings.h"
+#include "printing/PrintPositions.h"
+#include "printing/TextSource.h"
+
+#include <QString>
+
+#include <span>
+
+class QPainter;
+class QPrinter;
+
+namespace cw::printing {
+
+// What a job reads besides its texts; every caller passes the run's settings.
+struct PrintSettings {
+    const PrintModeSettings& printMode;
+    const PrintFontSettings& font;
+    const FieldOffsets& fieldOffsets;
+    const prefs::Preferences& preferences; // PRINTALIGNMENT1..7
+};
+
+struct PrintedJob {
+    int jobNumber = 0;
+    int pageCount = 0; // pages drawn; the printer may make copies of them
+    QString pdfPath;   // the PDF file written, empty for a printer
+};
+
+class PrintEngine {
+public:
+    PrintEngine() = default;
+    explicit PrintEngine(FormPictures pictures);
+
+    // printClaim: one text source, copies >= 1. The sample text never gets a picture.
+    Result<PrintedJob> printClaim(QPrinter& printer, const TextSource& text, int copies,
+                                  const PrintSettings& settings);
+    // One job, one document: the pages of every text source in turn.
+    Result<PrintedJob> printClaims(QPrinter& printer, std::span<const TextSource> texts, int copies,
+                                   const PrintSettings& settings);
+
+private:
+    // Where this job's page offsets and print positions put everything.
+    struct PageLayout {
+        PageOffsets pageOffsets;
+        PrintPositions positions;
+    };
+
+    // Every page of the open document; the number of pages drawn.
+    Result<int> drawPages(QPainter& painter, QPrinter& printer, std::span<const TextSource> texts,
+                          int pagesPerCopy, const PageLayout& layout,
+                          const PrintSettings& settings);
+
+    int m_jobCounter = 0;
+    FormPictures m_pictures;
+    PdfOutputNames m_pdfNames;
+};
+
+} // namespace cw::printing

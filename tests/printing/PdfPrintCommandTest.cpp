@@ -1,0 +1,149 @@
+#include "printing/PdfPrintCommand.h"
+
+#include "Fixtures.h"
+#include "PdfReading.h"
+#include "TempHome.h"
+#include "TestRegistry.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace cw::printing;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// The program itself, as a user starts it from a shell without a display.
+Run claimwright(const QStringList& arguments, const cw::test::TempHome& home) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.configHome());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.dataHome());
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(home.path());
+    process.start(QStringLiteral(CLAIMWRIGHT_BINARY), arguments);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+} // namespace
+
+class PdfPrintCommandTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void whichCommandLinesPrint_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("prints");
+        QTest::newRow("no arguments") << QStringList{} << false;
+        QTest::newRow("a claim to open") << QStringList{u"claim.ub4"_qs} << false;
+        QTest::newRow("print") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"c.ub4"_qs} << true;
+        QTest::newRow("help") << QStringList{u"--help"_qs} << true;
+        QTest::newRow("a file after --") << QStringList{u"--"_qs, u"--help"_qs} << false;
+    }
+    void whichCommandLinesPrint() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, prints);
+        QCOMPARE(isPdfPrintCommandLine(arguments), prints);
+    }
+
+    void goodCommandLines() {
+        const auto options = parsePdfPrintArguments({u"--copies"_qs, u"3"_qs, u"a.ub4"_qs,
+                                                     u"--print-pdf"_qs, u"out.pdf"_qs, u"--mode"_qs,
+                                                     u"color"_qs, u"--"_qs, u"--b.ub4"_qs});
+        QVERIFY(options.ok());
+        QCOMPARE(options->outputPath, u"out.pdf"_qs);
+        QCOMPARE(options->copies, 3);
+        QVERIFY(options->mode && !options->mode->textOnly && options->mode->colour);
+        QCOMPARE(options->claimPaths, (QStringList{u"a.ub4"_qs, u"--b.ub4"_qs}));
+        QVERIFY(!parsePdfPrintArguments({u"--print-pdf"_qs, u"o.pdf"_qs, u"a.ub4"_qs})->mode);
+    }
+
+    void badCommandLines_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("no claim") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs} << "No claim";
+        QTest::newRow("no PDF") << QStringList{u"--mode"_qs, u"text"_qs, u"a.ub4"_qs}
+                                << "--print-pdf OUT.pdf is missing";
+        QTest::newRow("PDF name missing")
+            << QStringList{u"a.ub4"_qs, u"--print-pdf"_qs} << "--print-pdf needs a value";
+        QTest::newRow("unknown mode")
+            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--mode"_qs, u"grey"_qs, u"a.ub4"_qs}
+            << "text, black or color, not \"grey\"";
+        QTest::newRow("no copies")
+            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"0"_qs, u"a.ub4"_qs}
+            << "1 or more, not \"0\"";
+        QTest::newRow("copies not a number")
+            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"two"_qs, u"a.ub4"_qs}
+            << "not \"two\"";
+        QTest::newRow("unknown option")
+            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--colour"_qs, u"a.ub4"_qs}
+            << "Unknown option \"--colour\"";
+    }
+    void badCommandLines() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, says);
+        const auto options = parsePdfPrintArguments(arguments);
+        QVERIFY(!options.ok());
+        QVERIFY2(options.error().contains(says), qPrintable(options.error()));
+    }
+
+    // Two good claims and one that cannot be read, two copies each: the good ones print in
+    // order, the bad one is named on standard error, and the status says a claim was skipped.
+    void printsTheReadableClaimsAndNamesTheOthers() {
+        cw::test::TempHome home;
+        const Run run = claimwright({u"--print-pdf"_qs, u"out.pdf"_qs, u"--copies"_qs, u"2"_qs,
+                                     cw::test::fixturePath("claim-sample.ub4"), u"missing.ub4"_qs,
+                                     cw::test::fixturePath("claim-full.ub4")},
+                                    home);
+        QCOMPARE(run.status, int(kSomeSkipped));
+        QVERIFY2(run.err.contains(QStringLiteral("claimwright: skipped missing.ub4:")),
+                 qPrintable(run.err));
+        QVERIFY(!run.err.contains(QStringLiteral("claim-sample.ub4")));
+        QVERIFY2(run.out.contains(home.file(u"out.pdf"_qs)), qPrintable(run.out));
+        QCOMPARE(cw::test::pdfPageCount(home.file(u"out.pdf"_qs)), 4);
+    }
+
+    void statuses_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("all printed")
+            << QStringList{u"--print-pdf"_qs, u"one.pdf"_qs, u"--mode"_qs, u"black"_qs,
+                           cw::test::fixturePath("claim-sample.ub4")}
+            << int(kAllPrinted) << "printed 1 of 1 claims, 1 pages";
+        QTest::newRow("nothing readable")
+            << QStringList{u"--print-pdf"_qs, u"none.pdf"_qs, u"gone.ub4"_qs}
+            << int(kNothingPrinted) << "nothing was printed";
+        QTest::newRow("PDF folder missing")
+            << QStringList{u"--print-pdf"_qs, u"no/such/folder.pdf"_qs,
+                           cw::test::fixturePath("claim-sample.ub4")}
+            << int(kNothingPrinted) << "does not exist";
+        QTest::newRow("bad option") << QStringList{u"--print-pdf"_qs, u"x.pdf"_qs, u"--fast"_qs}
+                                    << int(kBadCommandLine) << "Unknown option";
+        QTest::newRow("help") << QStringList{u"--help"_qs} << int(kAllPrinted) << "Exit status";
+    }
+    void statuses() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        cw::test::TempHome home;
+        const Run run = claimwright(arguments, home);
+        QCOMPARE(run.status, status);
+        QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+    }
+};
+
+CW_REGISTER_TEST(PdfPrintCommandTest)
+#include "PdfPrintCommandTest.moc"

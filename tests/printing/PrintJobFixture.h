@@ -1,0 +1,52 @@
+#pragma once
+
+// One run's print settings over default preferences, and PDF printers to print them on.
+
+#include "prefs/Preferences.h"
+#include "printing/FieldOffsets.h"
+#include "printing/PrintEngine.h"
+#include "printing/PrintFontSettings.h"
+#include "printing/PrintModeSettings.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+
+#include <memory>
+
+namespace cw::test {
+
+inline prefs::Preferences defaultPreferences() {
+    prefs::Preferences preferences;
+    preferences.resetToDefaults();
+    return preferences;
+}
+
+// The settings refer to the preferences, so the whole stays in place.
+struct PrintRun {
+    prefs::Preferences preferences = defaultPreferences();
+    printing::PrintModeSettings printMode{preferences};
+    printing::PrintFontSettings font{preferences};
+    printing::FieldOffsets fieldOffsets;
+
+    PrintRun() = default;
+    PrintRun(const PrintRun&) = delete;
+    PrintRun& operator=(const PrintRun&) = delete;
+
+    printing::PrintSettings settings() const {
+        return {printMode, font, fieldOffsets, preferences};
+    }
+};
+
+// A PDF printer whose printable area starts margins.left(), margins.top() points into the sheet.
+inline std::unique_ptr<QPrinter> pdfPrinter(const QString& path, QMarginsF margins = {}) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    printer->setPageMargins(margins, QPageLayout::Point);
+    return printer;
+}
+
+} // namespace cw::test
