@@ -9,14 +9,15 @@
 #include "editor/FieldBehaviours.h"
 #include "editor/FieldEditor.h"
 #include "editor/FormCanvas.h"
+#include "editor/PrintCommands.h"
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
 #include "model/FieldCatalogue.h"
-#include "platform/DebugOutput.h"
 #include "platform/KnownFolders.h"
 #include "platform/MakerValues.h"
 #include "prefs/PreferencesStore.h"
 #include "printing/PrintFontSettings.h"
+#include "printing/PrintLog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,15 +37,6 @@ namespace cw::editor {
 
 using prefs::Pref;
 
-namespace {
-
-// The print log's prefix; the print engine writes its lines with the same one.
-void diagnosticLog(const QString& line) {
-    platform::debugOutput(QStringLiteral("hcfaclaimwright.exe: ") + line);
-}
-
-} // namespace
-
 MainWindow::MainWindow(Services services, QWidget* parent)
     : QMainWindow(parent)
     , m_ownDialogs(services.dialogs ? nullptr : std::make_unique<QtUserDialogs>(this))
@@ -53,7 +45,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(programTitle());
 
-    m_errors = std::make_unique<ApplicationErrorHandler>(m_dialogs, diagnosticLog);
+    m_errors = std::make_unique<ApplicationErrorHandler>(m_dialogs, printing::printLog);
     EditorApplication::installErrorHandler(m_errors.get());
     prefs::PreferencesErrorReporter reporter;
     reporter.notify = [this](const QString& text) {
@@ -96,6 +88,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         new FieldBehaviours({*m_canvas, m_commands->status(), *m_settings, *m_printFont, m_dialogs,
                              *m_scrollBox->verticalScrollBar()},
                             this);
+
+    m_printCommands = new PrintCommands(
+        {*m_canvas, m_preferences->preferences(), *m_printFont, m_dialogs, *m_errors, *this}, this);
 
     createMenus();
     createToolBar();
@@ -150,13 +145,35 @@ void MainWindow::createMenus() {
     later(exportTo, tr("Microsoft Word"));
     later(exportTo, tr("Microsoft Excel"));
     file->addSeparator();
-    later(file, tr("&Print..."), tr("Ctrl+P"));
-    later(file, tr("Print Mode..."), tr("Ctrl+Alt+M"));
-    later(file, tr("Print Font..."), tr("Ctrl+Alt+F"));
-    later(file, tr("P&rinter Alignment..."), tr("Ctrl+Alt+A"));
-    later(file, tr("Advanced Alignment"));
+    const auto item = [file](const char* name, const QString& caption, const QString& shortcut) {
+        QAction* action = file->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        if (!shortcut.isEmpty())
+            action->setShortcut(QKeySequence(shortcut));
+        return action;
+    };
+    m_printEntry = item("Print1", tr("&Print..."), tr("Ctrl+P"));
+    connect(m_printEntry, &QAction::triggered, m_printCommands, &PrintCommands::Print1Click);
+    connect(item("PrintPreview1", tr("Print Pre&view..."), {}), &QAction::triggered,
+            m_printCommands, &PrintCommands::PrintPreview1Click);
+    connect(item("Print2", tr("Print Mode..."), tr("Ctrl+Alt+M")), &QAction::triggered,
+            m_printCommands, &PrintCommands::Print2Click);
+    connect(item("PrintFont1", tr("Print Font..."), tr("Ctrl+Alt+F")), &QAction::triggered,
+            m_printCommands, &PrintCommands::PrintFont1Click);
+    QAction* alignment = item("PrintSetup1", tr("P&rinter Alignment..."), tr("Ctrl+Alt+A"));
+    alignment->setEnabled(false);
+    item("AdvancedAlignment1", tr("Advanced Alignment"), {})->setEnabled(false);
+    // The alignment question after a first text-only print opens what the menu entry opens.
+    m_printCommands->setPrinterAlignmentCommand([alignment] {
+        if (alignment->isEnabled())
+            alignment->trigger();
+    });
+    // File1Click: the Print entry names the print mode.
+    connect(file, &QMenu::aboutToShow, this, [this] {
+        m_printEntry->setText(m_printCommands->printEntryCaption(m_printEntry->text()));
+    });
     file->addSeparator();
-    later(file, tr("&Batch Printing"), tr("Ctrl+Alt+T"));
+    later(file, tr("&Batch Printing"), tr("Ctrl+Alt+T"))->setObjectName(u"BatchPrinting1"_qs);
     file->addSeparator();
     file->addAction(tr("E&xit"), this, &QWidget::close);
 
@@ -201,8 +218,10 @@ void MainWindow::createToolBar() {
     connect(button(ToolbarPicture::Save, tr("Save")), &QAction::triggered, m_commands,
             [this] { m_commands->SaveAs1Click(); });
     bar->addSeparator();
-    button(ToolbarPicture::PrintMode, tr("Print Mode"))->setEnabled(false);
-    button(ToolbarPicture::Print, tr("Print"))->setEnabled(false);
+    connect(button(ToolbarPicture::PrintMode, tr("Print Mode")), &QAction::triggered,
+            m_printCommands, &PrintCommands::Print2Click);
+    connect(button(ToolbarPicture::Print, tr("Print")), &QAction::triggered, m_printCommands,
+            &PrintCommands::Print1Click);
     button(ToolbarPicture::BatchPrinting, tr("Batch Printing"))->setEnabled(false);
     bar->addSeparator();
     button(ToolbarPicture::FrequentlyAskedQuestions, tr("Frequently Asked Questions"))

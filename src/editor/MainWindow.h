@@ -11,7 +11,9 @@
 // with the typed-cell flags; AutomaticCommands switches them from the Options menu.
 // FieldBehaviours attaches the field handlers (moves, flags, AutoFill, automatic addition,
 // hints) to every editor the canvas makes. The committed print font lives in
-// PrintFontSettings. Errors that no command handles go to the ApplicationErrorHandler.
+// PrintFontSettings; PrintCommands holds the rest of printing (engine, printer, print mode,
+// dialogs) behind the File menu's print entries. Errors that no command handles go to the
+// ApplicationErrorHandler.
 
 #include "platform/UserRegistry.h"
 #include "prefs/PreferenceKeys.h"
@@ -45,6 +47,7 @@ class ApplicationErrorHandler;
 class AutomaticCommands;
 class AutomaticSettings;
 class FieldBehaviours;
+class PrintCommands;
 class DocumentCommands;
 class FormCanvas;
 
@@ -69,6 +72,7 @@ public:
     AutomaticSettings& settings() const { return *m_settings; }
     AutomaticCommands& automaticCommands() const { return *m_automaticCommands; }
     printing::PrintFontSettings& printFont() const { return *m_printFont; }
+    PrintCommands& printCommands() const { return *m_printCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -97,6 +101,8 @@ private:
     AutomaticSettings* m_settings = nullptr;
     AutomaticCommands* m_automaticCommands = nullptr;
     FieldBehaviours* m_fieldBehaviours = nullptr;
+    PrintCommands* m_printCommands = nullptr;
+    QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;
     DocumentCommands* m_commands = nullptr;

@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace cw::editor {
 
@@ -57,6 +60,25 @@ void QtUserDialogs::showMessage(const QString& text) {
 
 void QtUserDialogs::showError(const QString& text) {
     QMessageBox::critical(m_parent, programTitle(), text);
+}
+
+bool QtUserDialogs::askYesNo(const QString& text) {
+    return QMessageBox::question(m_parent, programTitle(), text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtUserDialogs::choosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, m_parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUserDialogs::showPrintPreview(QPrinter& printer,
+                                     const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, m_parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* shown) { paint(*shown); });
+    dialog.resize(900, 1000);
+    dialog.exec();
 }
 
 } // namespace cw::editor

@@ -22,6 +22,9 @@ public:
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override;
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    bool choosePrinter(QPrinter& printer) override;
+    void showPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
 private:
     QWidget* m_parent;

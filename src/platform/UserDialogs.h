@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+
+class QPrinter;
 
 namespace cw {
 
@@ -36,6 +39,14 @@ public:
     virtual std::optional<QString> chooseFileToSave(const FileDialogRequest& request) = 0;
     virtual void showMessage(const QString& text) = 0;
     virtual void showError(const QString& text) = 0;
+    // A confirmation with the buttons Yes and No; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // The print dialog: the user picks the printer and the number of copies, which are set on
+    // printer. False when the user cancels.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // A preview of the pages paint draws on the printer it is given.
+    virtual void showPrintPreview(QPrinter& printer,
+                                  const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 } // namespace cw

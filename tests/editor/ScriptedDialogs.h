@@ -4,6 +4,7 @@
 
 #include "platform/UserDialogs.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
@@ -16,12 +17,18 @@ public:
     // A null QString stands for the user's Cancel.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAsAnswers;
+    std::deque<bool> yesNoAnswers;
+    // One entry per print dialog: the copies chosen, or 0 for Cancel.
+    std::deque<int> printerAnswers;
 
     std::vector<cw::SavePrompt> promptsShown;
     std::vector<cw::FileDialogRequest> openRequests;
     std::vector<cw::FileDialogRequest> saveRequests;
     QStringList messages;
     QStringList errors;
+    QStringList questions;
+    int printDialogsShown = 0;
+    int printPreviewsShown = 0;
 
     cw::SaveAnswer askSaveChanges(cw::SavePrompt prompt) override {
         promptsShown.push_back(prompt);
@@ -37,6 +44,22 @@ public:
     }
     void showMessage(const QString& text) override { messages << text; }
     void showError(const QString& text) override { errors << text; }
+    bool askYesNo(const QString& text) override {
+        questions << text;
+        return take(yesNoAnswers, false);
+    }
+    bool choosePrinter(QPrinter& printer) override {
+        ++printDialogsShown;
+        const int copies = take(printerAnswers, 0);
+        if (copies > 0)
+            printer.setCopyCount(copies);
+        return copies > 0;
+    }
+    // Draws the preview's pages on the printer itself; the test points it at a PDF file.
+    void showPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override {
+        ++printPreviewsShown;
+        paint(printer);
+    }
 
 private:
     static std::optional<QString> chosenFile(const QString& answer) {

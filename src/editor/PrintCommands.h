@@ -1,0 +1,89 @@
+#pragma once
+
+// The File menu's way into printing: the Print command with its first-print guidance, Print
+// Preview, and the print-mode and print-font dialogs. It holds what printing keeps for the
+// run: the print engine, the printer chosen last, the print mode and the field offsets.
+
+#include "printing/FieldOffsets.h"
+#include "printing/PrintEngine.h"
+#include "printing/PrintModeSettings.h"
+
+#include <QObject>
+#include <QPrinter>
+
+#include <functional>
+
+class QWidget;
+
+namespace cw {
+class UserDialogs;
+}
+
+namespace cw::printing {
+class FontSettingsDialog;
+class PrintFontSettings;
+class PrintModeDialog;
+} // namespace cw::printing
+
+namespace cw::editor {
+
+class ApplicationErrorHandler;
+class FormCanvas;
+
+class PrintCommands : public QObject {
+    Q_OBJECT
+
+public:
+    struct Context {
+        FormCanvas& canvas;
+        prefs::Preferences& preferences;
+        printing::PrintFontSettings& font;
+        UserDialogs& dialogs;
+        ApplicationErrorHandler& errors;
+        // Owns the two dialogs.
+        QWidget& window;
+    };
+
+    explicit PrintCommands(Context context, QObject* parent = nullptr);
+
+    void Print1Click();
+    void PrintPreview1Click();
+    // Print Mode... and Print Font...: the dialogs shown without waiting.
+    void Print2Click();
+    void PrintFont1Click();
+
+    // The Print entry's caption as the File menu opens: it follows the print mode, and keeps
+    // the current caption for a mode it does not know.
+    QString printEntryCaption(const QString& current) const;
+
+    // The print-mode question before a first print; true for OK. The dialog's modal show,
+    // unless replaced (tests answer it without a modal loop).
+    void setPrintModeQuestion(std::function<bool()> ask) { m_askPrintMode = std::move(ask); }
+    // What the alignment question's No opens.
+    void setPrinterAlignmentCommand(std::function<void()> open) {
+        m_openPrinterAlignment = std::move(open);
+    }
+
+    QPrinter& printer() { return m_printer; }
+    printing::PrintModeSettings& printMode() { return m_printMode; }
+    printing::FieldOffsets& fieldOffsets() { return m_fieldOffsets; }
+    printing::PrintEngine& engine() { return m_engine; }
+
+private:
+    printing::PrintSettings settings() const;
+    // Prints the claim on the screen; failures go to the error handler. True when it printed.
+    bool printLoadedClaim(QPrinter& printer, int copies);
+    QString& pref(prefs::Pref slot) const { return m_context.preferences[slot]; }
+
+    Context m_context;
+    printing::PrintModeSettings m_printMode;
+    printing::FieldOffsets m_fieldOffsets;
+    printing::PrintEngine m_engine;
+    QPrinter m_printer;
+    printing::PrintModeDialog* m_printModeDialog;
+    printing::FontSettingsDialog* m_fontDialog;
+    std::function<bool()> m_askPrintMode;
+    std::function<void()> m_openPrinterAlignment;
+};
+
+} // namespace cw::editor

@@ -1,0 +1,167 @@
+// The Print command's first-print guidance, the Print entry's caption and Print Preview, with
+// scripted dialogs and a PDF file as the printer.
+
+#include "editor/PrintCommands.h"
+#include "platform/DebugOutput.h"
+
+#include "EditorFixture.h"
+#include "TestRegistry.h"
+#include "editor/DocumentCommands.h"
+#include "prefs/PreferencesStore.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTest>
+
+using namespace cw;
+using namespace cw::editor;
+using prefs::Pref;
+
+namespace {
+
+const QString kReminder =
+    QStringLiteral("Make sure your printer is loaded with at least one UB-92 form.");
+
+struct PrintFixture {
+    // Every job logs each of the 509 fields.
+    platform::DebugOutputCapture log;
+    EditorFixture f;
+    int printModeQuestions = 0;
+    int alignmentsOpened = 0;
+    // What the user picks in the print-mode dialog: textOnly, colour; nothing for Cancel.
+    std::optional<printing::PrintModeChoice> printModeAnswer;
+
+    PrintFixture() {
+        PrintCommands& print = f.window().printCommands();
+        print.setPrintModeQuestion([this, &print] {
+            ++printModeQuestions;
+            if (printModeAnswer)
+                print.printMode().commit(*printModeAnswer);
+            return printModeAnswer.has_value();
+        });
+        print.setPrinterAlignmentCommand([this] { ++alignmentsOpened; });
+        print.printer().setOutputFormat(QPrinter::PdfFormat);
+        print.printer().setOutputFileName(pdf());
+    }
+
+    QString pdf() const { return f.home().file(QStringLiteral("printed.pdf")); }
+    ScriptedDialogs& dialogs() { return f.dialogs(); }
+    void print(int copies, std::optional<bool> lineUp = std::nullopt) {
+        dialogs().printerAnswers.push_back(copies);
+        if (lineUp)
+            dialogs().yesNoAnswers.push_back(*lineUp);
+        f.window().printCommands().Print1Click();
+    }
+    QString pref(Pref slot) { return f.window().preferences().preferences()[slot]; }
+};
+
+QString pdfText(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class PrintCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstTextOnlyPrintRemindsAndAsksAboutAlignment() {
+        PrintFixture p;
+        p.f.type("edit6a", QStringLiteral("Doe, Jane"));
+        p.printModeAnswer = printing::PrintModeChoice{.textOnly = true};
+        p.print(1, false);
+        QCOMPARE(p.printModeQuestions, 1);
+        QCOMPARE(p.dialogs().messages, QStringList{kReminder});
+        QVERIFY(pdfText(p.pdf()).contains(QStringLiteral("Doe, Jane")));
+        QCOMPARE(p.dialogs().questions,
+                 QStringList{u"     Did the printed text line up with the form?\n(Clicking no "
+                             u"will load the print alignment screen.)"_qs});
+        QCOMPARE(p.alignmentsOpened, 1); // the answer was No
+        QCOMPARE(p.pref(Pref::SeenPrinting), QStringLiteral("true"));
+        QCOMPARE(p.pref(Pref::SeenTextOnlyPrinting), QStringLiteral("true"));
+
+        // Later prints go straight to the print dialog.
+        p.print(1);
+        QCOMPARE(p.printModeQuestions, 1);
+        QCOMPARE(p.dialogs().messages.size(), 1);
+        QCOMPARE(p.dialogs().questions.size(), 1);
+        QCOMPARE(p.dialogs().printDialogsShown, 2);
+    }
+
+    void cancelledPrintModeDialogStillPrints() {
+        PrintFixture p;
+        p.print(1);
+        QCOMPARE(p.printModeQuestions, 1);
+        QCOMPARE(p.dialogs().printDialogsShown, 1);
+        QVERIFY(QFileInfo::exists(p.pdf()));
+        QVERIFY(p.dialogs().questions.isEmpty());
+        p.print(1, true);
+        QCOMPARE(p.printModeQuestions, 1);
+    }
+
+    void cancelledFirstTextOnlyPrintUsesUpTheReminder() {
+        PrintFixture p;
+        p.printModeAnswer = printing::PrintModeChoice{.textOnly = true};
+        p.print(0);
+        QVERIFY(!QFileInfo::exists(p.pdf()));
+        p.print(1);
+        p.print(1);
+        QVERIFY(p.dialogs().messages.isEmpty());
+        QVERIFY(p.dialogs().questions.isEmpty());
+    }
+
+    void reminderWaitsForTheFirstTextOnlyPrint() {
+        PrintFixture p;
+        p.printModeAnswer = printing::PrintModeChoice{.textOnly = false, .colour = true};
+        p.print(1);
+        QVERIFY(p.dialogs().messages.isEmpty());
+        QVERIFY(p.dialogs().questions.isEmpty());
+        p.f.window().printCommands().printMode().commit({.textOnly = true});
+        p.print(1, true);
+        QCOMPARE(p.dialogs().messages, QStringList{kReminder});
+        QCOMPARE(p.dialogs().questions.size(), 1);
+        QCOMPARE(p.alignmentsOpened, 0); // the answer was Yes
+    }
+
+    void failedPrintReachesTheErrorHandlerAndAsksNothing() {
+        PrintFixture p;
+        p.printModeAnswer = printing::PrintModeChoice{.textOnly = true};
+        p.f.window().printCommands().printer().setOutputFileName(
+            p.f.home().file(QStringLiteral("no/such/folder/out.pdf")));
+        p.print(1, true);
+        QCOMPARE(p.dialogs().errors.size(), 1);
+        QVERIFY(p.dialogs().questions.isEmpty());
+    }
+
+    void printEntryCaptionFollowsTheModeWhenTheMenuOpens() {
+        PrintFixture p;
+        QMenu* file = p.f.window().menuBar()->actions().constFirst()->menu();
+        QAction* entry = p.f.window().findChild<QAction*>(u"Print1"_qs);
+        QCOMPARE(entry->text(), QStringLiteral("&Print..."));
+        p.f.window().printCommands().printMode().commit({.textOnly = false});
+        QCOMPARE(entry->text(), QStringLiteral("&Print..."));
+        emit file->aboutToShow();
+        QCOMPARE(entry->text(), QStringLiteral("&Print... (Text && Form)"));
+        p.f.window().printCommands().printMode().commit({.textOnly = true});
+        emit file->aboutToShow();
+        QCOMPARE(entry->text(), QStringLiteral("&Print... (Text Only)"));
+    }
+
+    void printPreviewDrawsTheClaim() {
+        PrintFixture p;
+        p.f.type("edit2c", QStringLiteral("PCN-0042"));
+        p.f.window().printCommands().PrintPreview1Click();
+        QCOMPARE(p.dialogs().printPreviewsShown, 1);
+        QVERIFY(pdfText(p.pdf()).contains(QStringLiteral("PCN-0042")));
+        QVERIFY(p.dialogs().errors.isEmpty());
+    }
+};
+
+CW_REGISTER_TEST(PrintCommandsTest)
+#include "PrintCommandsTest.moc"
