@@ -25,10 +25,13 @@ char16_t typedCharacterCode(const QKeyEvent& key) {
     if (key.matches(QKeySequence::Paste))
         return 22;
     const Qt::KeyboardModifiers mods = key.modifiers();
-    // Ctrl+Alt is AltGr on many keyboards and types the key's text.
-    if (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier) &&
-        key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z)
+    if (mods.testFlag(Qt::ControlModifier) && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) {
+        // Ctrl+Alt+letter is a menu shortcut and types nothing, whatever control character
+        // the platform puts in its text (Ctrl+Alt+M would otherwise be Enter).
+        if (mods.testFlag(Qt::AltModifier))
+            return 0;
         return char16_t(key.key() - Qt::Key_A + 1);
+    }
     const QString text = key.text();
     return text.isEmpty() ? 0 : text.front().unicode();
 }

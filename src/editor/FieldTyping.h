@@ -12,7 +12,8 @@ class TypedCellFlags;
 
 // The character code a key press types, as the field handlers count it: 9 for Tab and
 // Shift+Tab, 13 for Enter, 22 for paste, the control codes 1 to 26 for Ctrl+letter, else the
-// first character of the key's text; 0 for a key that types nothing (arrows, Delete, F keys).
+// first character of the key's text; 0 for a key that types nothing (arrows, Delete, F keys,
+// Ctrl+Alt+letter).
 char16_t typedCharacterCode(const QKeyEvent& key);
 
 // Paste (22) and the codes 32 to 127 mark the claim modified; typed into the patient name or a

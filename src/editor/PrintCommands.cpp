@@ -74,8 +74,13 @@ void PrintCommands::Print1Click() {
 }
 
 void PrintCommands::PrintPreview1Click() {
-    m_context.dialogs.showPrintPreview(m_printer,
-                                       [this](QPrinter& shown) { printLoadedClaim(shown, 1); });
+    m_context.dialogs.showPrintPreview(m_printer, [this](QPrinter& preview) {
+        const model::ClaimValues values = m_context.canvas.values();
+        const auto drawn =
+            m_engine.previewClaim(preview, printing::TextSource::claim(values), settings());
+        if (!drawn)
+            m_context.errors.handle(drawn.error());
+    });
 }
 
 void PrintCommands::Print2Click() {

@@ -4,11 +4,14 @@
 #include "editor/SaveChangesPrompt.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 namespace cw::editor {
 
@@ -74,10 +77,20 @@ bool QtUserDialogs::choosePrinter(QPrinter& printer) {
 
 void QtUserDialogs::showPrintPreview(QPrinter& printer,
                                      const std::function<void(QPrinter&)>& paint) {
-    QPrintPreviewDialog dialog(&printer, m_parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+    // A preview without a print button of its own: printing goes through File > Print, so
+    // every job is logged and never replaces a PDF an earlier job wrote.
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(QObject::tr("Print Preview"));
+    auto* preview = new QPrintPreviewWidget(&printer, &dialog);
+    QObject::connect(preview, &QPrintPreviewWidget::paintRequested, &dialog,
                      [&paint](QPrinter* shown) { paint(*shown); });
-    dialog.resize(900, 1000);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(preview);
+    layout->addWidget(buttons);
+    dialog.resize(760, 980);
+    preview->fitInView();
     dialog.exec();
 }
 

@@ -208,6 +208,31 @@ Result<int> PrintEngine::drawPages(QPainter& painter, QPrinter& printer,
     return pageCount;
 }
 
+Result<PrintEngine::PageLayout> PrintEngine::pageLayout(const PrintSettings& settings) {
+    const Result<PageOffsets> pageOffsets = computePageOffsets(settings.preferences);
+    if (!pageOffsets)
+        return Error{pageOffsets.error()};
+    return PageLayout{*pageOffsets, computePrintPositions(*pageOffsets, settings.fieldOffsets)};
+}
+
+Result<void> PrintEngine::previewClaim(QPrinter& preview, const TextSource& text,
+                                       const PrintSettings& settings) {
+    const Result<PageLayout> layout = pageLayout(settings);
+    if (!layout)
+        return Error{layout.error()};
+    preview.setPageSize(QPageSize(QPageSize::Letter));
+    preview.setPageOrientation(QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&preview))
+        return Error{tr("The print preview cannot be drawn.")};
+    const Result<int> pages =
+        drawPages(painter, preview, std::span(&text, 1), 1, *layout, settings);
+    painter.end();
+    if (!pages)
+        return Error{pages.error()};
+    return {};
+}
+
 PrintEngine::PrintEngine(FormPictures pictures)
     : m_pictures(std::move(pictures)) {}
 
@@ -225,10 +250,9 @@ Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const T
     const BusyCursor busy;
 
     printLog(QStringLiteral("PrintAlignment try"));
-    const Result<PageOffsets> pageOffsets = computePageOffsets(settings.preferences);
-    if (!pageOffsets)
-        return Error{pageOffsets.error()};
-    const PrintPositions positions = computePrintPositions(*pageOffsets, settings.fieldOffsets);
+    const Result<PageLayout> layout = pageLayout(settings);
+    if (!layout)
+        return Error{layout.error()};
     printLog(QStringLiteral("PrintAlignment succeed"));
 
     PrintedJob job;
@@ -257,8 +281,7 @@ Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const T
     printLog(QStringLiteral("BeginDoc succeed"));
 
     OpenDocument document(painter, printer);
-    const Result<int> pages =
-        drawPages(painter, printer, texts, pagesPerCopy, {*pageOffsets, positions}, settings);
+    const Result<int> pages = drawPages(painter, printer, texts, pagesPerCopy, *layout, settings);
     if (!pages)
         return Error{pages.error()};
     job.pageCount = *pages;

@@ -53,12 +53,18 @@ public:
     Result<PrintedJob> printClaims(QPrinter& printer, std::span<const TextSource> texts, int copies,
                                    const PrintSettings& settings);
 
+    // Print preview: the page printClaim would draw, on a printer that only shows it. No
+    // document is sent, so no job is counted and no file is written.
+    Result<void> previewClaim(QPrinter& preview, const TextSource& text,
+                              const PrintSettings& settings);
+
 private:
     // Where this job's page offsets and print positions put everything.
     struct PageLayout {
         PageOffsets pageOffsets;
         PrintPositions positions;
     };
+    static Result<PageLayout> pageLayout(const PrintSettings& settings);
 
     // Every page of the open document; the number of pages drawn.
     Result<int> drawPages(QPainter& painter, QPrinter& printer, std::span<const TextSource> texts,

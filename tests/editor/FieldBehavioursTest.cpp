@@ -112,6 +112,16 @@ private slots:
         QVERIFY(f.window().canvas().editor(FieldCatalogue::indexOf(to))->hasFocus());
     }
 
+    void ctrlAltLetterIsAShortcutNotEnter() {
+        EditorFixture f;
+        // X11 puts the control character of the letter into the key's text: CR for M.
+        FieldEditor* e = open(f, "edit2a");
+        QTest::sendKeyEvent(QTest::Click, e, Qt::Key_M, u"\r"_qs,
+                            Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(openField(f), QStringLiteral("edit2a"));
+        QVERIFY(!f.window().commands().status().modified);
+    }
+
     void aMoveSelectsTheValueExceptDownTheServiceDates() {
         EditorFixture f;
         FormCanvas& canvas = f.window().canvas();
