@@ -1,6 +1,8 @@
 #include "printing/FixedDialog.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScreen>
 
 namespace cw::printing {
@@ -8,6 +10,23 @@ namespace cw::printing {
 FixedDialog::FixedDialog(QWidget* parent)
     : QDialog(parent) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
+QLayout* FixedDialog::okCancelRow(const char* okName, const char* cancelName,
+                                  const std::function<void()>& onOk,
+                                  const std::function<void()>& onCancel) {
+    auto* ok = new QPushButton(tr("OK"));
+    ok->setObjectName(QLatin1StringView(okName));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(tr("Cancel"));
+    cancel->setObjectName(QLatin1StringView(cancelName));
+    connect(ok, &QPushButton::clicked, this, onOk);
+    connect(cancel, &QPushButton::clicked, this, onCancel);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 void FixedDialog::fixSize() {

@@ -5,6 +5,10 @@
 
 #include <QDialog>
 
+#include <functional>
+
+class QLayout;
+
 namespace cw::printing {
 
 class FixedDialog : public QDialog {
@@ -14,6 +18,10 @@ public:
     explicit FixedDialog(QWidget* parent = nullptr);
 
 protected:
+    // The OK and Cancel buttons, right-aligned in a row, with their object names; OK is the
+    // default button. Each click calls its handler.
+    QLayout* okCancelRow(const char* okName, const char* cancelName,
+                         const std::function<void()>& onOk, const std::function<void()>& onCancel);
     // Once the controls are laid out.
     void fixSize();
     void showCentred();

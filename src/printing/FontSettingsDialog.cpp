@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace cw::printing {
@@ -40,29 +39,19 @@ FontSettingsDialog::FontSettingsDialog(PrintFontSettings& font, QWidget* parent)
     note->setObjectName(QStringLiteral("Label2"));
     note->setWordWrap(true);
 
-    auto* ok = new QPushButton(tr("OK"));
-    ok->setObjectName(QStringLiteral("btnFontOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"));
-    cancel->setObjectName(QStringLiteral("btnFontCancel"));
-
     auto* choices = new QGridLayout;
     choices->addWidget(sizeLabel, 0, 0);
     choices->addWidget(m_sizes, 1, 0, Qt::AlignLeft | Qt::AlignTop);
     choices->addWidget(m_bold, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     choices->setColumnStretch(1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QLayout* buttons = okCancelRow(
+        "btnFontOK", "btnFontCancel", [this] { btnFontOKClick(); },
+        [this] { btnFontCancelClick(); });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
     layout->addWidget(note);
     layout->addLayout(buttons);
     setFixedWidth(300);
-
-    connect(ok, &QPushButton::clicked, this, &FontSettingsDialog::btnFontOKClick);
-    connect(cancel, &QPushButton::clicked, this, &FontSettingsDialog::btnFontCancelClick);
 
     m_bold->setChecked(m_font.isBold());
     fixSize();

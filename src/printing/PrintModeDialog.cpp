@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -118,12 +117,6 @@ PrintModeDialog::PrintModeDialog(PrintModeSettings& settings, QWidget* parent)
     scrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrollBox->setFixedHeight(kDescriptionHeight);
 
-    auto* ok = new QPushButton(tr("OK"));
-    ok->setObjectName(QStringLiteral("btnPrintModeOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"));
-    cancel->setObjectName(QStringLiteral("btnPrintModeCancel"));
-
     auto* choices = new QGridLayout;
     choices->addWidget(m_optionRegular, 0, 0, Qt::AlignHCenter);
     choices->addWidget(m_optionLinesAndBoxes, 0, 2, Qt::AlignHCenter);
@@ -133,10 +126,9 @@ PrintModeDialog::PrintModeDialog(PrintModeSettings& settings, QWidget* parent)
                        Qt::AlignHCenter);
     choices->setColumnMinimumWidth(1, 80);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QLayout* buttons = okCancelRow(
+        "btnPrintModeOK", "btnPrintModeCancel", [this] { btnPrintModeOKClick(); },
+        [this] { btnPrintModeCancelClick(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choices);
@@ -146,8 +138,6 @@ PrintModeDialog::PrintModeDialog(PrintModeSettings& settings, QWidget* parent)
 
     connect(m_optionRegular, &QRadioButton::toggled, this, &PrintModeDialog::refreshUserInterface);
     connect(m_checkBoxColor, &QCheckBox::toggled, this, &PrintModeDialog::refreshUserInterface);
-    connect(ok, &QPushButton::clicked, this, &PrintModeDialog::btnPrintModeOKClick);
-    connect(cancel, &QPushButton::clicked, this, &PrintModeDialog::btnPrintModeCancelClick);
 
     setControlsFromPrintMode();
     refreshUserInterface();
