@@ -24,13 +24,28 @@ bool isFalse(const QString& flag) {
 PrintCommands::PrintCommands(Context context, QObject* parent)
     : QObject(parent)
     , m_context(context)
-    , m_printMode(context.preferences)
-    , m_printer(QPrinter::HighResolution)
-    , m_printModeDialog(new printing::PrintModeDialog(m_printMode, &context.window))
-    , m_fontDialog(new printing::FontSettingsDialog(context.font, &context.window)) {
+    , m_printMode(context.preferences) {
     m_askPrintMode = [this] {
-        return m_printModeDialog->formshowmodal() == QDialog::Accepted;
+        return printModeDialog().formshowmodal() == QDialog::Accepted;
     };
+}
+
+QPrinter& PrintCommands::printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+printing::PrintModeDialog& PrintCommands::printModeDialog() {
+    if (!m_printModeDialog)
+        m_printModeDialog = new printing::PrintModeDialog(m_printMode, &m_context.window);
+    return *m_printModeDialog;
+}
+
+printing::FontSettingsDialog& PrintCommands::fontDialog() {
+    if (!m_fontDialog)
+        m_fontDialog = new printing::FontSettingsDialog(m_context.font, &m_context.window);
+    return *m_fontDialog;
 }
 
 printing::PrintSettings PrintCommands::settings() const {
@@ -68,12 +83,12 @@ void PrintCommands::Print1Click() {
         firstTextOnlyPrint = true;
     }
 
-    if (!m_context.dialogs.choosePrinter(m_printer))
+    if (!m_context.dialogs.choosePrinter(printer()))
         return; // a cancelled first text-only print uses up its reminder and question
     if (firstTextOnlyPrint)
         m_context.dialogs.showMessage(tr("Make sure your printer is loaded with at least one "
                                          "UB-92 form."));
-    if (!printLoadedClaim(m_printer, m_printer.copyCount()) || !firstTextOnlyPrint)
+    if (!printLoadedClaim(printer(), printer().copyCount()) || !firstTextOnlyPrint)
         return;
 
     if (!m_context.dialogs.askYesNo(tr("     Did the printed text line up with the form?\n"
@@ -83,7 +98,7 @@ void PrintCommands::Print1Click() {
 }
 
 void PrintCommands::PrintPreview1Click() {
-    m_context.dialogs.showPrintPreview(m_printer, [this](QPrinter& preview) {
+    m_context.dialogs.showPrintPreview(printer(), [this](QPrinter& preview) {
         const model::ClaimValues values = m_context.canvas.values();
         const auto drawn =
             m_engine.previewClaim(preview, printing::TextSource::claim(values), settings());
@@ -93,11 +108,11 @@ void PrintCommands::PrintPreview1Click() {
 }
 
 void PrintCommands::Print2Click() {
-    m_printModeDialog->formshow();
+    printModeDialog().formshow();
 }
 
 void PrintCommands::PrintFont1Click() {
-    m_fontDialog->formshow();
+    fontDialog().formshow();
 }
 
 QString PrintCommands::printEntryCaption(const QString& current) const {

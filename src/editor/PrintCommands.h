@@ -12,6 +12,7 @@
 #include <QPrinter>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -64,7 +65,8 @@ public:
         m_openPrinterAlignment = std::move(open);
     }
 
-    QPrinter& printer() { return m_printer; }
+    // Made on first use: finding the system's printers takes longer than the whole start-up.
+    QPrinter& printer();
     printing::PrintModeSettings& printMode() { return m_printMode; }
     printing::FieldOffsets& fieldOffsets() { return m_fieldOffsets; }
     printing::PrintEngine& engine() { return m_engine; }
@@ -79,9 +81,13 @@ private:
     printing::PrintModeSettings m_printMode;
     printing::FieldOffsets m_fieldOffsets;
     printing::PrintEngine m_engine;
-    QPrinter m_printer;
-    printing::PrintModeDialog* m_printModeDialog;
-    printing::FontSettingsDialog* m_fontDialog;
+    printing::PrintModeDialog& printModeDialog();
+    printing::FontSettingsDialog& fontDialog();
+
+    std::unique_ptr<QPrinter> m_printer;
+    // Made the first time they are shown; they read the committed settings when they are made.
+    printing::PrintModeDialog* m_printModeDialog = nullptr;
+    printing::FontSettingsDialog* m_fontDialog = nullptr;
     std::function<bool()> m_askPrintMode;
     std::function<void()> m_openPrinterAlignment;
 };
