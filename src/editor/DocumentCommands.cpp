@@ -61,13 +61,18 @@ void DocumentCommands::setTitleFromFileName(const QString& fileName) {
     emit titleChanged(QFileInfo(fileName).fileName() + QStringLiteral(" - ") + programTitle());
 }
 
+SaveAnswer DocumentCommands::promptToSave(SavePrompt prompt) {
+    // A prompt already showing is not shown twice (a second close or command meanwhile).
+    m_promptShowing = true;
+    const SaveAnswer answer = m_context.dialogs.askSaveChanges(prompt);
+    m_promptShowing = false;
+    return answer;
+}
+
 bool DocumentCommands::askFirst() {
     if (!m_status.modified || m_promptShowing)
         return !m_status.modified;
-    m_promptShowing = true;
-    const SaveAnswer answer = m_context.dialogs.askSaveChanges(SavePrompt::BeforeReplacing);
-    m_promptShowing = false;
-    switch (answer) {
+    switch (promptToSave(SavePrompt::BeforeReplacing)) {
     case SaveAnswer::Yes:
         // A save the user confirmed but that could not be written keeps the claim: replacing it
         // now would lose the typing the user just asked to keep.
@@ -265,10 +270,7 @@ bool DocumentCommands::mayClose() {
         return true;
     if (m_promptShowing)
         return false;
-    m_promptShowing = true;
-    const SaveAnswer answer = m_context.dialogs.askSaveChanges(SavePrompt::BeforeClosing);
-    m_promptShowing = false;
-    switch (answer) {
+    switch (promptToSave(SavePrompt::BeforeClosing)) {
     case SaveAnswer::Yes:
         m_saveAsForClosing = true;
         SaveAs1Click();

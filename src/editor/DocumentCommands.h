@@ -62,6 +62,8 @@ signals:
     void closeRequested();
 
 private:
+    // Toktosave or Toktoclose, marked as showing while it is up.
+    SaveAnswer promptToSave(SavePrompt prompt);
     // False when the user kept the claim (Cancel or the close box).
     bool askFirst();
     void clearTypingFlags() { m_status.clearModified(); }
