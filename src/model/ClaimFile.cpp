@@ -1,5 +1,6 @@
 #include "model/ClaimFile.h"
 
+#include "model/FieldText.h"
 #include "model/Windows1252.h"
 #include "platform/FileAccess.h"
 
@@ -29,21 +30,53 @@ QString removedMarkers(QString line) {
     return line.remove(kAutoFillMarker, Qt::CaseInsensitive);
 }
 
+// Where the four provider lines stand, and how their values are read.
+struct ProviderBlock {
+    qsizetype firstLine;
+    // The layout buildClaimLines writes: each line holds one marker, at its start, and whatever
+    // follows it is the value, markers included.
+    bool written;
+};
+
+// The layout this program writes: the field lines, one empty line, then the four marker
+// lines, which end the file. Recognised first, so that a field line near the end that holds
+// the marker is never taken for the block.
+bool hasWrittenLayout(const QStringList& lines) {
+    if (lines.size() != kClaimFileLineCount || !lines[kFieldLineCount].isEmpty())
+        return false;
+    return std::all_of(lines.begin() + kFieldLineCount + 1, lines.end(), [](const QString& line) {
+        return line.startsWith(kAutoFillMarker, Qt::CaseSensitive);
+    });
+}
+
+// Any other file: the first line among the last 20 that holds the marker (case-sensitive)
+// starts the block.
+std::optional<ProviderBlock> findProviderBlock(const QStringList& lines) {
+    if (hasWrittenLayout(lines))
+        return ProviderBlock{kFieldLineCount + 1, true};
+    for (qsizetype n = std::max<qsizetype>(0, lines.size() - kMarkerSearchLines); n < lines.size();
+         ++n)
+        if (lines[n].contains(kAutoFillMarker, Qt::CaseSensitive))
+            return ProviderBlock{n, false};
+    return std::nullopt;
+}
+
 } // namespace
 
 QString buildClaimLines(const ClaimValues& values) {
     QString text;
     text.reserve(4096);
+    // A line break inside a value would shift every later line; it is stored as a blank.
     for (int i = 0; i < kFieldCount; ++i) {
         if (isProviderField(i))
             continue;
-        text += storedText(values, i);
+        text += asSingleLine(storedText(values, i));
         text += kLineEnd;
     }
     text += kLineEnd;
     for (const int i : kProviderFieldIndices) {
         text += kAutoFillMarker;
-        text += values[i];
+        text += asSingleLine(values[i]);
         text += kLineEnd;
     }
     return text;
@@ -67,29 +100,20 @@ QStringList splitClaimLines(QStringView text) {
     return lines;
 }
 
-bool hasMarkerLines(const QStringList& lines) {
-    // Trimming the line first, as the marker test is defined, cannot change the outcome: the
-    // marker holds no blank or control character.
-    return std::any_of(lines.begin(), lines.end(), [](const QString& line) {
-        return line.contains(kAutoFillMarker, Qt::CaseSensitive);
-    });
-}
-
 ClaimValues claimValuesFromLines(const QStringList& lines) {
     ClaimValues values;
-    const auto lineAt = [&lines](qsizetype n) {
-        return n < lines.size() ? lines[n] : QString();
+    const std::optional<ProviderBlock> block = findProviderBlock(lines);
+    // Lines from the provider block on are never field lines, also in a short file.
+    const qsizetype fieldLinesEnd = block ? block->firstLine : lines.size();
+    const auto lineAt = [&lines](qsizetype n, qsizetype end) {
+        return n < end ? lines[n] : QString();
     };
 
-    if (hasMarkerLines(lines)) {
-        for (qsizetype n = std::max<qsizetype>(0, lines.size() - kMarkerSearchLines);
-             n < lines.size(); ++n) {
-            if (!lines[n].contains(kAutoFillMarker, Qt::CaseSensitive))
-                continue;
-            for (std::size_t k = 0; k < kProviderFieldIndices.size(); ++k)
-                values[kProviderFieldIndices[k]] =
-                    removedMarkers(lineAt(n + static_cast<qsizetype>(k)));
-            break;
+    if (block) {
+        for (std::size_t k = 0; k < kProviderFieldIndices.size(); ++k) {
+            const QString line = lineAt(block->firstLine + qsizetype(k), lines.size());
+            values[kProviderFieldIndices[k]] =
+                block->written ? line.sliced(kAutoFillMarker.size()) : removedMarkers(line);
         }
     }
 
@@ -97,7 +121,7 @@ ClaimValues claimValuesFromLines(const QStringList& lines) {
     for (int i = 0; i < kFieldCount; ++i) {
         if (isProviderField(i))
             continue;
-        values[i] = lineAt(counter++);
+        values[i] = lineAt(counter++, fieldLinesEnd);
     }
     return values;
 }

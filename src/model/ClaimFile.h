@@ -33,10 +33,8 @@ QString buildClaimLines(const ClaimValues& values);
 // Lines end at CR LF, a lone CR or a lone LF; a last line without an end still counts.
 QStringList splitClaimLines(QStringView text);
 
-// A line, anywhere in the file, holds the marker (case-sensitive).
-bool hasMarkerLines(const QStringList& lines);
-
-// The claim that a file of these lines holds. Missing lines give empty values.
+// The claim that a file of these lines holds. Missing lines give empty values. A file in the
+// layout buildClaimLines writes always reads back exactly what was written.
 ClaimValues claimValuesFromLines(const QStringList& lines);
 
 // The first field whose stored text Windows-1252 cannot hold.

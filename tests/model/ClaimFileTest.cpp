@@ -2,6 +2,7 @@
 
 #include "Fixtures.h"
 #include "TestRegistry.h"
+#include "model/FieldText.h"
 #include "model/Windows1252.h"
 
 #include <QDir>
@@ -173,6 +174,72 @@ private slots:
         const ClaimValues v = parse(file);
         QCOMPARE(v.value(u"edit8a"), edit8a);
         QCOMPARE(v.value(u"edit54g"), edit54g);
+    }
+
+    void markerLinesAreNeverFieldLines() {
+        // A short file: 502 field lines, then the provider block.
+        const QByteArray file = emptyFieldLines(502) + providerBlock("A", "C", "B", "D");
+        const ClaimValues v = parse(file);
+        for (int i = 0; i < kFieldCount; ++i)
+            if (std::find(kProviderFieldIndices.begin(), kProviderFieldIndices.end(), i) ==
+                kProviderFieldIndices.end())
+                QVERIFY2(v[i].isEmpty(), FieldCatalogue::entry(i).name);
+        // Saving it twice keeps the provider lines where they belong.
+        const ClaimValues twice = parse(*encodeClaimFile(parse(*encodeClaimFile(v))));
+        QCOMPARE(twice, v);
+        QCOMPARE(v.value(u"edit1a"), u"A"_qs);
+        QCOMPARE(v.value(u"edit4a"), u"D"_qs);
+    }
+
+    void markersInsideValuesReadBackExactly() {
+        // Every field stored on the last 20 lines, and the provider lines, holding the marker
+        // in every way a clerk could type it.
+        const QStringList texts{u"/autofill/"_qs, u"/autofill/x"_qs, u"x/autofill/"_qs,
+                                u"/AUTOFILL/"_qs, u"a/autofill/b/AutoFill/c"_qs};
+        ClaimValues claim;
+        int k = 0;
+        for (int line = 490; line <= kFieldLineCount; ++line) {
+            const int index = line + 3; // line n holds catalogue index n + 3
+            if (!FieldCatalogue::isOffForm(index))
+                claim[index] = texts[k++ % texts.size()];
+        }
+        for (const int i : kProviderFieldIndices)
+            claim[i] = texts[k++ % texts.size()];
+        QCOMPARE(parse(*encodeClaimFile(claim)), claim);
+    }
+
+    void lineBreaksInsideValuesAreNeverWritten() {
+        ClaimValues claim;
+        claim.setValue(u"edit13a", QStringLiteral("AB\r\nCD\nEF\rGH"));
+        claim.setValue(u"edit1a", QStringLiteral("one\ntwo"));
+        const QStringList lines = splitClaimLines(buildClaimLines(claim));
+        QCOMPARE(lines.size(), kClaimFileLineCount);
+        const ClaimValues back = claimValuesFromLines(lines);
+        QCOMPARE(back.value(u"edit13a"), u"AB CD EF GH"_qs);
+        QCOMPARE(back.value(u"edit1a"), u"one two"_qs);
+    }
+
+    void asSingleLine_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qsizetype>("position");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<qsizetype>("movedTo");
+        QTest::newRow("no break, same text")
+            << u"AB CD"_qs << qsizetype(2) << u"AB CD"_qs << qsizetype(2);
+        QTest::newRow("CR LF is one blank, caret after it")
+            << u"AB\r\nCD"_qs << qsizetype(6) << u"AB CD"_qs << qsizetype(5);
+        QTest::newRow("caret inside CR LF")
+            << u"AB\r\nCD"_qs << qsizetype(3) << u"AB CD"_qs << qsizetype(3);
+        QTest::newRow("every kind of break")
+            << u"a\rb\nc\u2028d\u2029e\n\r"_qs << qsizetype(0) << u"a b c d e  "_qs << qsizetype(0);
+    }
+    void asSingleLine() {
+        QFETCH(QString, text);
+        QFETCH(qsizetype, position);
+        QFETCH(QString, line);
+        QFETCH(qsizetype, movedTo);
+        QCOMPARE(cw::model::asSingleLine(text, &position), line);
+        QCOMPARE(position, movedTo);
     }
 
     void binaryFileLoadsWithoutHarm() {
