@@ -102,20 +102,28 @@ void FieldBehaviours::openField(int index) {
     m_context.canvas.openFieldEditor(m_context.canvas.captionLabel(index));
 }
 
-void FieldBehaviours::showHintIcon(int index, bool show) {
+QLabel* FieldBehaviours::hintIconOf(int index) const {
     const QString icon = hintIconOfField(index);
-    if (icon.isEmpty())
-        return;
-    if (QLabel* label = m_context.canvas.hintIcon(icon))
-        label->setVisible(show);
+    return icon.isEmpty() ? nullptr : m_context.canvas.hintIcon(icon);
+}
+
+void FieldBehaviours::showHintIcon(QLabel* icon) {
+    if (m_shownHintIcon && m_shownHintIcon != icon)
+        m_shownHintIcon->hide();
+    m_shownHintIcon = icon;
+    if (icon)
+        icon->show();
 }
 
 void FieldBehaviours::FieldEnter(int index) {
-    showHintIcon(index, true);
+    // The field left before may have been closed without losing the focus (a prompt had it),
+    // so its icon goes here too: only the current field's icon ever shows.
+    showHintIcon(hintIconOf(index));
 }
 
 void FieldBehaviours::FieldExit(int index) {
-    showHintIcon(index, false);
+    if (QLabel* icon = hintIconOf(index); icon && icon == m_shownHintIcon)
+        showHintIcon(nullptr);
 }
 
 void FieldBehaviours::setHintTexts() {

@@ -9,8 +9,10 @@
 #include "model/DocumentStatus.h"
 
 #include <QObject>
+#include <QPointer>
 
 class QKeyEvent;
+class QLabel;
 class QScrollBar;
 
 namespace cw {
@@ -70,11 +72,14 @@ private:
     // Shows text once per run when a printable character is typed at the place where the
     // warning applies and the committed print font is larger than 8 points.
     void warnAboutFontSize(bool atWarningPlace, char16_t code, bool& shown, const QString& text);
-    void showHintIcon(int index, bool show);
+    QLabel* hintIconOf(int index) const;
+    // Shows icon (none for nullptr) and hides the one shown before.
+    void showHintIcon(QLabel* icon);
 
     Context m_context;
     bool m_revenueCodeWarningShown = false;
     bool m_centsWarningShown = false;
+    QPointer<QLabel> m_shownHintIcon;
 };
 
 } // namespace cw::editor

@@ -1,63 +1,122 @@
 #include "editor/FieldEditor.h"
 
 #include "model/FieldCatalogue.h"
+#include "model/FieldText.h"
 #include "model/Windows1252.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QValidator>
 
+#include <limits>
+
 namespace cw::editor {
 
 namespace {
 
-// Drops what Windows-1252 cannot hold from typed or pasted text, with a beep, and keeps the
-// rest. Text set by the program (loading, AutoFill) does not pass through a validator.
-class Windows1252Validator : public QValidator {
-public:
-    using QValidator::QValidator;
+// RGB 255, 251, 240: the field editors' background, a warm white that sets the field being
+// typed in apart from the form.
+const QColor kFieldBackground(255, 251, 240);
 
-    State validate(QString& input, int& pos) const override {
-        if (model::Windows1252::firstUnencodable(input) < 0)
-            return Acceptable;
-        QString kept;
-        kept.reserve(input.size());
-        int keptBeforeCursor = 0;
-        for (qsizetype i = 0; i < input.size(); ++i) {
-            if (!model::Windows1252::canEncode(input[i]))
-                continue;
-            kept += input[i];
-            if (i < pos)
-                ++keptBeforeCursor;
+// Removes the characters that Windows-1252 cannot hold, keeping position before the same
+// character; firstRemoved describes the first one removed. False when nothing was removed.
+bool removeUnencodable(QString& text, int& position, QString& firstRemoved) {
+    qsizetype first = -1;
+    QString kept;
+    kept.reserve(text.size());
+    int keptBeforePosition = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!model::Windows1252::canEncode(text[i])) {
+            if (first < 0) {
+                first = i;
+                firstRemoved = model::Windows1252::describeCharacterAt(text, i);
+            }
+            continue;
         }
-        input = kept;
-        pos = keptBeforeCursor;
-        QApplication::beep();
-        return Acceptable;
+        kept += text[i];
+        if (i < position)
+            ++keptBeforePosition;
     }
-};
-
-const QValidator* sharedValidator() {
-    // Stateless, so one serves every editor.
-    static const Windows1252Validator validator;
-    return &validator;
+    if (first < 0)
+        return false;
+    text = kept;
+    position = keptBeforePosition;
+    return true;
 }
 
 } // namespace
 
+// Every change of the editor's text passes here, typed, pasted, dropped or set by the program.
+// Only the user's changes are kept to one storable line within the typing limit.
+class FieldInputValidator : public QValidator {
+public:
+    explicit FieldInputValidator(FieldEditor& editor)
+        : QValidator(&editor)
+        , m_editor(editor) {}
+
+    State validate(QString& input, int& pos) const override {
+        if (m_editor.m_settingValue)
+            return Acceptable;
+        qsizetype position = pos;
+        input = model::asSingleLine(input, &position);
+        input.replace(u'\t', u' ');
+        pos = int(position);
+
+        QString refused;
+        if (removeUnencodable(input, pos, refused)) {
+            QApplication::beep();
+            emit m_editor.charactersRefused(
+                FieldEditor::tr("%1 cannot be stored in a claim file, so it was left out.")
+                    .arg(refused));
+        }
+        keepWithinLimit(input, pos);
+        return Acceptable;
+    }
+
+private:
+    // A change that makes the text longer may not take it past the limit, nor past the length
+    // it had (a longer value the program set); the characters just inserted before the caret
+    // are cut, as an edit control cuts a paste. Undoing back to the program's value is no
+    // growth of the user's.
+    void keepWithinLimit(QString& input, int& pos) const {
+        const int limit = m_editor.m_typingLimit;
+        const qsizetype allowed = std::max<qsizetype>(limit, m_editor.m_acceptedText.size());
+        if (limit == 0 || input.size() <= allowed || input == m_editor.m_programValue)
+            return;
+        const qsizetype excess = std::min<qsizetype>(input.size() - allowed, pos);
+        input.remove(pos - excess, excess);
+        pos -= int(excess);
+    }
+
+    FieldEditor& m_editor;
+};
+
 FieldEditor::FieldEditor(int catalogueIndex, QWidget* parent)
     : QLineEdit(parent)
-    , m_index(catalogueIndex) {
+    , m_index(catalogueIndex)
+    , m_typingLimit(model::FieldCatalogue::maxLength(catalogueIndex)) {
     const auto& entry = model::FieldCatalogue::entry(catalogueIndex);
     setObjectName(QString(model::FieldCatalogue::name(catalogueIndex)));
     setGeometry(entry.left, entry.top, entry.width, model::kFieldHeight);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int maxLength = model::FieldCatalogue::maxLength(catalogueIndex);
-    if (maxLength > 0)
-        setMaxLength(maxLength);
-    setValidator(sharedValidator());
+    // QLineEdit cuts even the text the program sets to its own limit (32767 by default); the
+    // typing limit is the validator's.
+    setMaxLength(std::numeric_limits<int>::max());
+    setValidator(new FieldInputValidator(*this));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, kFieldBackground);
+    setPalette(colours);
     setAttribute(Qt::WA_MacShowFocusRect, false);
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_acceptedText = text; });
     hide();
+}
+
+void FieldEditor::setValue(const QString& value) {
+    m_programValue = value;
+    m_settingValue = true;
+    setText(value);
+    m_settingValue = false;
 }
 
 bool FieldEditor::event(QEvent* event) {

@@ -65,7 +65,7 @@ FieldEditor* FormCanvas::editor(QStringView fieldName) {
 
 FieldEditor* FormCanvas::createEditor(int i) {
     auto* e = new FieldEditor(i, this);
-    e->setText(std::exchange(m_texts[i], QString()));
+    e->setValue(std::exchange(m_texts[i], QString()));
     // Just under its caption label, below the hint icons and the marker made after it.
     e->stackUnder(captionLabel(i));
     m_editors[std::size_t(i)] = e;
@@ -75,6 +75,7 @@ FieldEditor* FormCanvas::createEditor(int i) {
     });
     connect(e, &FieldEditor::focusEntered, this, [this, i] { emit fieldEntered(i); });
     connect(e, &QLineEdit::textEdited, this, [this, i] { emit fieldEdited(i); });
+    connect(e, &FieldEditor::charactersRefused, this, &FormCanvas::inputRefused);
     connect(e, &QLineEdit::textChanged, this, [this, e, i](const QString& changed) {
         mirrorFieldText(e);
         emit fieldTextChanged(i, changed);
@@ -91,7 +92,7 @@ QString FormCanvas::text(int catalogueIndex) const {
 void FormCanvas::setText(int catalogueIndex, const QString& text) {
     if (FieldEditor* e = m_editors.at(std::size_t(catalogueIndex))) {
         if (e->text() != text)
-            e->setText(text);
+            e->setValue(text);
         return;
     }
     QString& held = m_texts[catalogueIndex];

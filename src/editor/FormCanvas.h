@@ -69,6 +69,8 @@ signals:
     // Focus came into a field's editor, or left it (and the editor closed).
     void fieldEntered(int catalogueIndex);
     void fieldLeft(int catalogueIndex);
+    // Typed or pasted characters that a claim file cannot store were left out.
+    void inputRefused(const QString& text);
     // A field's editor was just made; field handlers attach to it here.
     void editorCreated(FieldEditor* editor);
 

@@ -12,6 +12,7 @@
 #include "editor/PrintCommands.h"
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
+#include "editor/WindowPlacement.h"
 #include "model/FieldCatalogue.h"
 #include "platform/KnownFolders.h"
 #include "platform/MakerValues.h"
@@ -36,6 +37,15 @@
 namespace cw::editor {
 
 using prefs::Pref;
+
+namespace {
+
+constexpr int kMinimumHeight = 80;
+constexpr int kMaximumHeight = 1031;
+// How long a message stays in the status bar.
+constexpr int kStatusMessageMs = 10000;
+
+} // namespace
 
 MainWindow::MainWindow(Services services, QWidget* parent)
     : QMainWindow(parent)
@@ -98,14 +108,25 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     m_automaticCommands->applyAutoAdditionPreference();
 
-    setMinimumSize(805, 80);
-    setMaximumSize(805, 1031);
-    resize(805, 734);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    setMinimumSize(805, kMinimumHeight);
+    setMaximumSize(805, kMaximumHeight);
+    placeOnScreen();
 
     warnAboutLowResolution();
     qApp->installEventFilter(this);
+}
+
+void MainWindow::placeOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(805, 734);
+        return;
+    }
+    // The window manager's frame is not known before the window is shown; these margins hold
+    // the title bar and borders of the common desktops.
+    const QMargins typicalFrame(8, 40, 8, 8);
+    setGeometry(firstWindowGeometry(screen->availableGeometry(), QSize(805, 734),
+                                    {kMinimumHeight, kMaximumHeight}, typicalFrame));
 }
 
 QString& MainWindow::pref(prefs::Pref slot) const {
@@ -241,6 +262,14 @@ void MainWindow::createStatusBar() {
         bar->addWidget(panel);
         m_statusPanels[i] = panel;
     }
+    m_statusMessage = new QLabel(bar);
+    m_statusMessage->setObjectName(QStringLiteral("StatusMessage"));
+    bar->addPermanentWidget(m_statusMessage, 1);
+    m_statusMessageTimer.setSingleShot(true);
+    m_statusMessageTimer.setInterval(kStatusMessageMs);
+    connect(&m_statusMessageTimer, &QTimer::timeout, m_statusMessage, &QLabel::clear);
+    // A beep alone goes unheard on many desktops.
+    connect(m_canvas, &FormCanvas::inputRefused, this, &MainWindow::showStatusMessage);
     connect(m_settings, &AutomaticSettings::autoFillChanged, m_statusPanels[0], &QLabel::setText);
     connect(m_settings, &AutomaticSettings::autoAdditionChanged, m_statusPanels[1],
             &QLabel::setText);
@@ -248,6 +277,15 @@ void MainWindow::createStatusBar() {
 
 QString MainWindow::statusPanelText(int panel) const {
     return m_statusPanels[panel]->text();
+}
+
+void MainWindow::showStatusMessage(const QString& text) {
+    m_statusMessage->setText(text);
+    m_statusMessageTimer.start();
+}
+
+QString MainWindow::statusMessage() const {
+    return m_statusMessage->text();
 }
 
 void MainWindow::warnAboutLowResolution() {

@@ -21,6 +21,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
@@ -76,6 +77,9 @@ public:
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
+    // The message beside the panels, which clears itself after a while.
+    QString statusMessage() const;
+    void showStatusMessage(const QString& text);
     prefs::PreferencesStore& preferences() const { return *m_preferences; }
 
 protected:
@@ -87,6 +91,7 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void placeOnScreen();
     QString& pref(prefs::Pref slot) const;
     void warnAboutLowResolution();
     void runFirstShow();
@@ -107,6 +112,8 @@ private:
     QScrollArea* m_scrollBox = nullptr;
     DocumentCommands* m_commands = nullptr;
     QLabel* m_statusPanels[5] = {};
+    QLabel* m_statusMessage = nullptr;
+    QTimer m_statusMessageTimer;
     QMenu* m_newMenu = nullptr;
     bool m_shown = false;
 };

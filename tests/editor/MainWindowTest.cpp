@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(f.window().statusPanelText(0), QStringLiteral("AutoFill Off"));
         QCOMPARE(f.window().statusPanelText(1), QStringLiteral("Automatic Addition On"));
         const FieldEditor* e = f.window().canvas().editor(u"edit12d");
-        QCOMPARE(e->maxLength(), 2);
+        QCOMPARE(e->typingLimit(), 2);
         QCOMPARE(e->geometry(), QRect(497, 195, 21, 17));
         QCOMPARE(f.window().canvas().captionLabel(FieldCatalogue::indexOf(u"edit1a"))->geometry(),
                  QRect(21, 18, 218, 17));

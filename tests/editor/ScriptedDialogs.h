@@ -21,6 +21,9 @@ public:
     // One entry per print dialog: the copies chosen, or 0 for Cancel.
     std::deque<int> printerAnswers;
 
+    // Runs while a save-changes prompt is up, as a real modal prompt would take the focus.
+    std::function<void()> duringPrompt;
+
     std::vector<cw::SavePrompt> promptsShown;
     std::vector<cw::FileDialogRequest> openRequests;
     std::vector<cw::FileDialogRequest> saveRequests;
@@ -32,6 +35,8 @@ public:
 
     cw::SaveAnswer askSaveChanges(cw::SavePrompt prompt) override {
         promptsShown.push_back(prompt);
+        if (duringPrompt)
+            duringPrompt();
         return take(saveAnswers, cw::SaveAnswer::Closed);
     }
     std::optional<QString> chooseFileToOpen(const cw::FileDialogRequest& request) override {
