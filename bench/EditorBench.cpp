@@ -82,7 +82,7 @@ void BM_KeystrokeWithAutoFillCascade(benchmark::State& state) {
         cell->selectAll();
         QTest::keyClick(cell, digits[n++ % 2]);
     }
-    if (editor.window->canvas().text(cw::model::FieldCatalogue::indexOf(u"edit37f")).isEmpty())
+    if (editor.window->document().value(cw::model::FieldCatalogue::indexOf(u"edit37f")).isEmpty())
         state.SkipWithError("AutoFill copied nothing");
 }
 BENCHMARK(BM_KeystrokeWithAutoFillCascade)->Unit(benchmark::kMicrosecond);
@@ -124,7 +124,7 @@ void BM_TypeFullClaim(benchmark::State& state) {
     std::int64_t keys = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        editor.window->commands().status().modified = false;
+        editor.window->document().clearModified();
         editor.window->commands().BlankForm1Click();
         state.ResumeTiming();
         for (int i = 0; i < cw::model::kFieldCount; ++i) {

@@ -32,14 +32,15 @@ bool TypedCellFlags::isSet(int group, char column) const {
     return isCell(group, column) && m_flags.test(bit(group, column));
 }
 
-void autoFillColumn(const AutoFillCells& cells, const TypedCellFlags& typed, int markerRow,
+void autoFillColumn(model::ClaimDocument& document, const TypedCellFlags& typed, int markerRow,
                     int group, char column) {
     if (group > markerRow)
         return;
-    const QString source = cells.text(FieldCatalogue::indexAt(group, column));
+    const QString source = document.value(FieldCatalogue::indexAt(group, column));
     for (int i = group; i <= markerRow; ++i)
         if (!typed.isSet(i, column))
-            cells.setText(FieldCatalogue::indexAt(i, column), source);
+            document.setValue(FieldCatalogue::indexAt(i, column), source,
+                              model::ValueSource::Program);
 }
 
 } // namespace cw::editor

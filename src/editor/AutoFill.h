@@ -3,10 +3,9 @@
 // AutoFill copies what the user types into a service-line cell down its column as far as the
 // revenue-row marker, but never over a cell the user filled in himself (a typed cell).
 
-#include <QString>
+#include "model/ClaimDocument.h"
 
 #include <bitset>
-#include <functional>
 
 namespace cw::editor {
 
@@ -27,15 +26,10 @@ private:
     std::bitset<230> m_flags;
 };
 
-struct AutoFillCells {
-    std::function<QString(int catalogueIndex)> text;
-    std::function<void(int catalogueIndex, const QString& text)> setText;
-};
-
 // Copies the text of the cell (group, column) into the cells below it down to markerRow that
-// are not typed cells. Each setText is an ordinary change, so a cell's own change handler runs
-// for it; setting a cell to the text it already holds must be no change.
-void autoFillColumn(const AutoFillCells& cells, const TypedCellFlags& typed, int markerRow,
+// are not typed cells. Each copy is an ordinary change of the document, so a cell's own change
+// handler runs for it; a cell that already holds the text does not change.
+void autoFillColumn(model::ClaimDocument& document, const TypedCellFlags& typed, int markerRow,
                     int group, char column);
 
 } // namespace cw::editor

@@ -70,25 +70,25 @@ SaveAnswer DocumentCommands::promptToSave(SavePrompt prompt) {
 }
 
 bool DocumentCommands::askFirst() {
-    if (!m_status.modified || m_promptShowing)
-        return !m_status.modified;
+    if (!status().modified || m_promptShowing)
+        return !status().modified;
     switch (promptToSave(SavePrompt::BeforeReplacing)) {
     case SaveAnswer::Yes:
         // A save the user confirmed but that could not be written keeps the claim: replacing it
         // now would lose the typing the user just asked to keep.
         if (SaveAs1Click() != SaveAsOutcome::Failed)
-            clearTypingFlags();
+            m_context.document.clearModified();
         break;
     case SaveAnswer::No:
-        clearTypingFlags();
+        m_context.document.clearModified();
         break;
     case SaveAnswer::Cancel:
-        m_status.modified = true;
+        m_context.document.markModified();
         break;
     case SaveAnswer::Closed:
         break;
     }
-    return !m_status.modified;
+    return !status().modified;
 }
 
 void DocumentCommands::emptyFields(const std::function<bool(int)>& shouldEmpty) {
@@ -96,13 +96,13 @@ void DocumentCommands::emptyFields(const std::function<bool(int)>& shouldEmpty) 
     const SuspendedAutomaticSettings suspended(m_context.settings);
     for (int i = 0; i < model::kFieldCount; ++i)
         if (shouldEmpty(i))
-            m_context.canvas.setText(i, QString());
+            m_context.document.setValue(i, QString(), model::ValueSource::Program);
 }
 
 void DocumentCommands::startNewClaim(bool samePatient) {
-    m_status.state = DocumentState::New;
-    m_status.samePatient = samePatient;
-    clearTypingFlags();
+    m_context.document.setState(DocumentState::New);
+    m_context.document.setSamePatient(samePatient);
+    m_context.document.clearModified();
     emit titleChanged(programTitle());
 }
 
@@ -128,7 +128,8 @@ void DocumentCommands::Pa1Click() {
     m_context.settings.typedCells().clearTypedCellFlags();
     emptyFields([](int i) { return !isProviderLine(i); });
     for (const TemplateField& t : kProviderTemplate)
-        m_context.canvas.setText(indexOf(t.field), m_context.preferences.preferences()[t.slot]);
+        m_context.document.setValue(indexOf(t.field), m_context.preferences.preferences()[t.slot],
+                                    model::ValueSource::Program);
     startNewClaim(false);
     openFirstField();
 }
@@ -165,28 +166,29 @@ void DocumentCommands::Open1Click() {
 }
 
 void DocumentCommands::Save1Click() {
-    const DocumentState state = m_status.state;
+    const DocumentState state = status().state;
     if (state == DocumentState::New ||
-        (state == DocumentState::Open && m_status.patientOrLinesTyped)) {
+        (state == DocumentState::Open && status().patientOrLinesTyped)) {
         SaveAs1Click();
         return;
     }
-    if (m_status.currentFileName.isEmpty()) {
+    const QString fileName = status().currentFileName;
+    if (fileName.isEmpty()) {
         SaveAs1Click();
         return;
     }
-    if (!model::writeClaimFile(m_status.currentFileName, m_context.canvas.values())) {
+    if (!model::writeClaimFile(fileName, m_context.document.values())) {
         SaveAs1Click();
         return;
     }
     storeProviderTemplate();
-    setTitleFromFileName(m_status.currentFileName);
-    clearTypingFlags();
+    setTitleFromFileName(fileName);
+    m_context.document.clearModified();
 }
 
 SaveAsOutcome DocumentCommands::SaveAs1Click() {
     const bool forClosing = std::exchange(m_saveAsForClosing, false);
-    const model::ClaimValues claim = m_context.canvas.values();
+    const model::ClaimValues claim = m_context.document.values();
 
     const QString folder = dataFolder();
     QString nameFolder = folder.isEmpty() ? m_context.programFolder : folder;
@@ -194,8 +196,8 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
         nameFolder += u'/';
 
     QString proposed;
-    if (m_status.state != DocumentState::New || m_status.samePatient) {
-        proposed = m_status.currentFileName;
+    if (status().state != DocumentState::New || status().samePatient) {
+        proposed = status().currentFileName;
     } else {
         const ProposedNameInput input{claim.value(u"edit6a"), claim.value(u"edit16d"),
                                       claim.value(u"edit4c"), claim.value(u"edit38k")};
@@ -223,9 +225,9 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
         }
         if (outcome == SaveAsOutcome::Saved) {
             storeProviderTemplate();
-            m_status.state = DocumentState::SaveAs;
-            clearTypingFlags();
-            m_status.currentFileName = *chosen;
+            m_context.document.setState(DocumentState::SaveAs);
+            m_context.document.clearModified();
+            m_context.document.setCurrentFileName(*chosen);
             setTitleFromFileName(*chosen);
         }
     }
@@ -236,12 +238,12 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
 
 void DocumentCommands::storeProviderTemplate() {
     for (const TemplateField& t : kProviderTemplate)
-        m_context.preferences.preferences()[t.slot] = m_context.canvas.text(indexOf(t.field));
+        m_context.preferences.preferences()[t.slot] = m_context.document.value(indexOf(t.field));
 }
 
 void DocumentCommands::openClaimFile(const QString& fileName, bool askFirstToSave) {
     const SuspendedAutomaticSettings suspended(m_context.settings);
-    if (askFirstToSave && m_status.modified && !askFirst())
+    if (askFirstToSave && status().modified && !askFirst())
         return;
 
     // The file is read before anything changes, so a file that cannot be read leaves the
@@ -256,17 +258,17 @@ void DocumentCommands::openClaimFile(const QString& fileName, bool askFirstToSav
         values = std::move(read).value();
     }
 
-    m_status.state = DocumentState::Open;
+    m_context.document.setState(DocumentState::Open);
     m_context.settings.setGateOpen(false);
-    m_status.currentFileName = fileName;
+    m_context.document.setCurrentFileName(fileName);
     setTitleFromFileName(fileName);
-    m_context.canvas.setValues(values);
+    m_context.document.setValues(values, model::ValueSource::Loading);
     m_context.settings.setGateOpen(true);
-    clearTypingFlags();
+    m_context.document.clearModified();
 }
 
 bool DocumentCommands::mayClose() {
-    if (!m_status.modified)
+    if (!status().modified)
         return true;
     if (m_promptShowing)
         return false;
@@ -276,11 +278,11 @@ bool DocumentCommands::mayClose() {
         SaveAs1Click();
         break;
     case SaveAnswer::No:
-        clearTypingFlags();
+        m_context.document.clearModified();
         emit closeRequested();
         break;
     case SaveAnswer::Cancel:
-        m_status.modified = true;
+        m_context.document.markModified();
         break;
     case SaveAnswer::Closed:
         break;

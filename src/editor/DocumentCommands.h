@@ -3,7 +3,7 @@
 // The claim as a whole: the three New commands, Open, Save and Save As with the proposed file
 // name, the two save-changes prompts, and loading a claim file into the editors.
 
-#include "model/DocumentStatus.h"
+#include "model/ClaimDocument.h"
 #include "platform/UserDialogs.h"
 
 #include <QObject>
@@ -28,6 +28,7 @@ class DocumentCommands : public QObject {
 
 public:
     struct Context {
+        model::ClaimDocument& document;
         FormCanvas& canvas;
         AutomaticSettings& settings;
         prefs::PreferencesStore& preferences;
@@ -38,8 +39,7 @@ public:
 
     explicit DocumentCommands(Context context, QObject* parent = nullptr);
 
-    const model::DocumentStatus& status() const { return m_status; }
-    model::DocumentStatus& status() { return m_status; }
+    const model::DocumentStatus& status() const { return m_context.document.status(); }
 
     void FormforCurrentPatient1Click();
     void Pa1Click();
@@ -48,8 +48,8 @@ public:
     void Save1Click();
     SaveAsOutcome SaveAs1Click();
 
-    // Loads fileName (empty: an empty claim) into the editors. askFirst offers to save unsaved
-    // typing first. A file that cannot be read changes nothing on screen.
+    // Loads fileName (empty: an empty claim) into the document. askFirst offers to save unsaved
+    // typing first. A file that cannot be read changes nothing.
     void openClaimFile(const QString& fileName, bool askFirst);
 
     // The closing check of the main window: true when it may close now. Otherwise the closing
@@ -66,7 +66,6 @@ private:
     SaveAnswer promptToSave(SavePrompt prompt);
     // False when the user kept the claim (Cancel or the close box).
     bool askFirst();
-    void clearTypingFlags() { m_status.clearModified(); }
     void setTitleFromFileName(const QString& fileName);
     QString dataFolder();
     void storeProviderTemplate();
@@ -76,7 +75,6 @@ private:
     void openFirstField();
 
     Context m_context;
-    model::DocumentStatus m_status;
     bool m_promptShowing = false;
     bool m_saveAsForClosing = false;
 };

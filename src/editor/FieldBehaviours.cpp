@@ -62,12 +62,10 @@ FieldBehaviours::FieldBehaviours(Context context, QObject* parent)
     connect(&canvas, &FormCanvas::editorCreated, this, &FieldBehaviours::attach);
     connect(&canvas, &FormCanvas::fieldEntered, this, &FieldBehaviours::FieldEnter);
     connect(&canvas, &FormCanvas::fieldLeft, this, &FieldBehaviours::FieldExit);
-    connect(&canvas, &FormCanvas::fieldTextChanged, this,
+    // Every change of a service-line cell, typed or set by the program (an AutoFill copy is a
+    // change like any other), runs its change handler.
+    connect(&m_context.document, &model::ClaimDocument::valueChanged, this,
             [this](int index) { LineCellChange(index); });
-    // Any change the user makes marks the claim modified, so that closing or replacing it asks
-    // first: deleting, cutting or typing a letter such as é changes the claim as much as
-    // typing a digit does.
-    connect(&canvas, &FormCanvas::fieldEdited, this, [this] { m_context.status.modified = true; });
 }
 
 void FieldBehaviours::attach(FieldEditor* editor) {
@@ -169,7 +167,7 @@ bool FieldBehaviours::keyPress(FieldEditor& editor, char16_t code, bool shift) {
 }
 
 bool FieldBehaviours::FieldKeyPress(int index, char16_t code, bool shift) {
-    recordTypedCharacter(m_context.status, m_context.settings.typedCells(), index, code);
+    recordTypedCharacter(m_context.document, m_context.settings.typedCells(), index, code);
     if (code != kTab)
         return false;
     openField(tabTarget(index, shift));
@@ -241,22 +239,18 @@ void FieldBehaviours::LineCellChange(int index) {
     if (!hasLineCellChange(index))
         return;
     AutomaticSettings& settings = m_context.settings;
-    FormCanvas& canvas = m_context.canvas;
+    model::ClaimDocument& document = m_context.document;
     const auto at = FieldCatalogue::coordinates(index);
-    if (settings.isAutoFillOn() && (at.column != 'a' || settings.isGateOpen())) {
-        const AutoFillCells cells{[&canvas](int i) { return canvas.text(i); },
-                                  [&canvas](int i, const QString& t) {
-                                      canvas.setText(i, t);
-                                  }};
-        autoFillColumn(cells, settings.typedCells(), canvas.markerRow(), at.group, at.column);
-    }
+    if (settings.isAutoFillOn() && (at.column != 'a' || settings.isGateOpen()))
+        autoFillColumn(document, settings.typedCells(), m_context.canvas.markerRow(), at.group,
+                       at.column);
     if (const std::optional<ChargeSum> sum = chargeSumDrivenBy(index);
         sum && settings.isAutoAdditionOn()) {
         const ChargeTotal total =
-            computeChargeTotal(*sum, [&canvas](int i) { return canvas.text(i); });
+            computeChargeTotal(*sum, [&document](int i) { return document.value(i); });
         const ChargeResultFields results = chargeResultFields(*sum);
-        canvas.setText(results.dollars, total.dollars);
-        canvas.setText(results.cents, total.cents);
+        document.setValue(results.dollars, total.dollars, model::ValueSource::Program);
+        document.setValue(results.cents, total.cents, model::ValueSource::Program);
     }
 }
 

@@ -6,7 +6,7 @@
 // click. The decisions are plain functions (FieldWiring, FieldNavigation, AutoFill,
 // ChargeTotals, HintMap); this class binds them to the canvas's editors.
 
-#include "model/DocumentStatus.h"
+#include "model/ClaimDocument.h"
 
 #include <QObject>
 #include <QPointer>
@@ -35,7 +35,7 @@ class FieldBehaviours : public QObject {
 public:
     struct Context {
         FormCanvas& canvas;
-        model::DocumentStatus& status;
+        model::ClaimDocument& document;
         AutomaticSettings& settings;
         const printing::PrintFontSettings& printFont;
         UserDialogs& dialogs;

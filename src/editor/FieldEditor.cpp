@@ -107,8 +107,11 @@ FieldEditor::FieldEditor(int catalogueIndex, QWidget* parent)
     colours.setColor(QPalette::Base, kFieldBackground);
     setPalette(colours);
     setAttribute(Qt::WA_MacShowFocusRect, false);
-    connect(this, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_acceptedText = text; });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_acceptedText = text;
+        if (!m_settingValue)
+            emit changedByUser(text);
+    });
     hide();
 }
 

@@ -28,6 +28,8 @@ signals:
     void focusEntered();
     // Not for a menu or another window taking the focus for a moment.
     void focusLeft();
+    // The user changed the text: typing, deleting, cutting, pasting, dropping or undoing.
+    void changedByUser(const QString& text);
     // Typed or pasted characters that a claim file cannot store were left out; text names the
     // first of them.
     void charactersRefused(const QString& text);

@@ -36,15 +36,12 @@ char16_t typedCharacterCode(const QKeyEvent& key) {
     return text.isEmpty() ? 0 : text.front().unicode();
 }
 
-void recordTypedCharacter(model::DocumentStatus& status, TypedCellFlags& typedCells, int fieldIndex,
-                          char16_t code) {
+void recordTypedCharacter(model::ClaimDocument& document, TypedCellFlags& typedCells,
+                          int fieldIndex, char16_t code) {
     if (code != 22 && (code < 32 || code > 127))
         return;
-    status.modified = true;
-    static const int patientName = FieldCatalogue::indexOf(u"edit6a");
+    document.recordTypedCharacter(fieldIndex);
     const auto at = FieldCatalogue::coordinates(fieldIndex);
-    if (fieldIndex == patientName || at.isServiceLine())
-        status.patientOrLinesTyped = true;
     typedCells.setTypedCellFlag(at.group, at.column);
 }
 

@@ -2,7 +2,7 @@
 
 // What a typed character records: the document status flags and the typed-cell flags.
 
-#include "model/DocumentStatus.h"
+#include "model/ClaimDocument.h"
 
 #include <QKeyEvent>
 
@@ -16,10 +16,10 @@ class TypedCellFlags;
 // Ctrl+Alt+letter).
 char16_t typedCharacterCode(const QKeyEvent& key);
 
-// Paste (22) and the codes 32 to 127 mark the claim modified; typed into the patient name or a
-// service line they also mark the patient or the lines as typed, and a service-line cell as
-// the user's own. Backspace, Ctrl+X and the other codes record nothing.
-void recordTypedCharacter(model::DocumentStatus& status, TypedCellFlags& typedCells, int fieldIndex,
-                          char16_t code);
+// Paste (22) and the codes 32 to 127 are recorded in the document (modified; typed into the
+// patient name or a service line, the patient or the lines as typed) and mark a service-line
+// cell as the user's own. Backspace, Ctrl+X and the other codes record nothing.
+void recordTypedCharacter(model::ClaimDocument& document, TypedCellFlags& typedCells,
+                          int fieldIndex, char16_t code);
 
 } // namespace cw::editor

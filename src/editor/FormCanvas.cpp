@@ -28,8 +28,9 @@ QSize logicalSize(const QPixmap& picture) {
 
 } // namespace
 
-FormCanvas::FormCanvas(const QPixmap& formPicture, QWidget* parent)
-    : QWidget(parent) {
+FormCanvas::FormCanvas(model::ClaimDocument& document, const QPixmap& formPicture, QWidget* parent)
+    : QWidget(parent)
+    , m_document(document) {
     setObjectName(QStringLiteral("FormCanvas"));
     // Editors and caption labels take the field font from here.
     setFont(fieldFont());
@@ -51,6 +52,7 @@ FormCanvas::FormCanvas(const QPixmap& formPicture, QWidget* parent)
         label->hide();
         m_hintAnchors.push_back(label);
     }
+    connect(&m_document, &model::ClaimDocument::valueChanged, this, &FormCanvas::showValue);
 }
 
 FieldEditor* FormCanvas::editor(int catalogueIndex) {
@@ -65,7 +67,7 @@ FieldEditor* FormCanvas::editor(QStringView fieldName) {
 
 FieldEditor* FormCanvas::createEditor(int i) {
     auto* e = new FieldEditor(i, this);
-    e->setValue(std::exchange(m_texts[i], QString()));
+    e->setValue(m_document.value(i));
     // Just under its caption label, below the hint icons and the marker made after it.
     e->stackUnder(captionLabel(i));
     m_editors[std::size_t(i)] = e;
@@ -74,45 +76,20 @@ FieldEditor* FormCanvas::createEditor(int i) {
         emit fieldLeft(i);
     });
     connect(e, &FieldEditor::focusEntered, this, [this, i] { emit fieldEntered(i); });
-    connect(e, &QLineEdit::textEdited, this, [this, i] { emit fieldEdited(i); });
-    connect(e, &FieldEditor::charactersRefused, this, &FormCanvas::inputRefused);
-    connect(e, &QLineEdit::textChanged, this, [this, e, i](const QString& changed) {
-        mirrorFieldText(e);
-        emit fieldTextChanged(i, changed);
+    connect(e, &FieldEditor::changedByUser, this, [this, i](const QString& text) {
+        m_document.setValue(i, text, model::ValueSource::Typing);
     });
+    connect(e, &FieldEditor::charactersRefused, this, &FormCanvas::inputRefused);
     emit editorCreated(e);
     return e;
 }
 
-QString FormCanvas::text(int catalogueIndex) const {
-    const FieldEditor* e = m_editors.at(std::size_t(catalogueIndex));
-    return e ? e->text() : m_texts[catalogueIndex];
-}
-
-void FormCanvas::setText(int catalogueIndex, const QString& text) {
-    if (FieldEditor* e = m_editors.at(std::size_t(catalogueIndex))) {
-        if (e->text() != text)
-            e->setValue(text);
-        return;
-    }
-    QString& held = m_texts[catalogueIndex];
-    if (held == text)
-        return;
-    held = text;
+// Every change of a value shows at once in the caption label, also while the field's editor
+// is hidden, and in the editor when the change did not come from it.
+void FormCanvas::showValue(int catalogueIndex, const QString& text) {
     captionLabel(catalogueIndex)->setText(text);
-    emit fieldTextChanged(catalogueIndex, text);
-}
-
-model::ClaimValues FormCanvas::values() const {
-    model::ClaimValues v;
-    for (int i = 0; i < kFieldCount; ++i)
-        v[i] = text(i);
-    return v;
-}
-
-void FormCanvas::setValues(const model::ClaimValues& values) {
-    for (int i = 0; i < kFieldCount; ++i)
-        setText(i, values[i]);
+    if (FieldEditor* e = m_editors.at(std::size_t(catalogueIndex)); e && e->text() != text)
+        e->setValue(text);
 }
 
 void FormCanvas::openFieldEditor(CaptionLabel* label) {
@@ -137,11 +114,6 @@ void FormCanvas::closeFieldEditor(FieldEditor* e) {
     CaptionLabel* label = captionLabel(e->catalogueIndex());
     label->show();
     e->hide();
-    label->setText(e->text());
-}
-
-void FormCanvas::mirrorFieldText(FieldEditor* e) {
-    captionLabel(e->catalogueIndex())->setText(e->text());
 }
 
 FieldEditor* FormCanvas::openEditor() const {

@@ -1,14 +1,14 @@
 #pragma once
 
-// The form picture with the 509 fields laid over it at the catalogue rectangles: a caption
-// label that shows the field's value, and the field's editor where the value is typed. The
-// hint anchors and icons and the revenue-row marker sit on it too.
+// The form picture with the 509 fields of the claim document laid over it at the catalogue
+// rectangles: a caption label that shows the field's value, and the field's editor where the
+// value is typed. The canvas shows the document's values as they change and sends the user's
+// edits to it. The hint anchors and icons and the revenue-row marker sit on it too.
 //
 // An editor is made the first time it is needed (opened, or asked for): making all 509 at
-// start-up would double the time the window takes to come up. Until then the canvas holds the
-// field's text; afterwards the editor does. Either way fieldTextChanged() reports each change.
+// start-up would double the time the window takes to come up.
 
-#include "model/ClaimValues.h"
+#include "model/ClaimDocument.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -27,7 +27,10 @@ class FormCanvas : public QWidget {
     Q_OBJECT
 
 public:
-    FormCanvas(const QPixmap& formPicture, QWidget* parent);
+    // The document must outlive the canvas.
+    FormCanvas(model::ClaimDocument& document, const QPixmap& formPicture, QWidget* parent);
+
+    model::ClaimDocument& document() const { return m_document; }
 
     // The field's editor, made when first asked for.
     FieldEditor* editor(int catalogueIndex);
@@ -37,15 +40,9 @@ public:
         return m_labels.at(std::size_t(catalogueIndex));
     }
 
-    QString text(int catalogueIndex) const;
-    void setText(int catalogueIndex, const QString& text);
-    model::ClaimValues values() const;
-    void setValues(const model::ClaimValues& values);
-
     // In-place editing.
     void openFieldEditor(CaptionLabel* label);
     void closeFieldEditor(FieldEditor* editor);
-    void mirrorFieldText(FieldEditor* editor);
     int selectedField() const { return m_selectedField; }
     // The editor that is open, or nullptr.
     FieldEditor* openEditor() const;
@@ -62,10 +59,6 @@ public:
 
 signals:
     void fieldEditorOpened(int catalogueIndex);
-    // The field's text changed, typed or set by the program.
-    void fieldTextChanged(int catalogueIndex, const QString& text);
-    // The user changed the text in the open editor: typing, deleting, cutting or pasting.
-    void fieldEdited(int catalogueIndex);
     // Focus came into a field's editor, or left it (and the editor closed).
     void fieldEntered(int catalogueIndex);
     void fieldLeft(int catalogueIndex);
@@ -76,10 +69,10 @@ signals:
 
 private:
     FieldEditor* createEditor(int catalogueIndex);
+    void showValue(int catalogueIndex, const QString& text);
 
+    model::ClaimDocument& m_document;
     std::array<FieldEditor*, model::kFieldCount> m_editors{};
-    // The texts of fields whose editor does not exist yet.
-    model::ClaimValues m_texts;
     std::array<CaptionLabel*, model::kFieldCount> m_labels{};
     std::vector<QLabel*> m_hintAnchors;
     std::vector<QLabel*> m_hintIcons;

@@ -13,6 +13,7 @@
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
 #include "editor/WindowPlacement.h"
+#include "model/ClaimDocument.h"
 #include "model/FieldCatalogue.h"
 #include "platform/KnownFolders.h"
 #include "platform/MakerValues.h"
@@ -66,8 +67,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_preferences->loadPreferencesNew();
     m_printFont = std::make_unique<printing::PrintFontSettings>(m_preferences->preferences());
 
+    m_document = new model::ClaimDocument(this);
     m_settings = new AutomaticSettings(this);
-    m_canvas = new FormCanvas(formPicture(), nullptr);
+    m_canvas = new FormCanvas(*m_document, formPicture(), nullptr);
     m_scrollBox = new QScrollArea(this);
     m_scrollBox->setObjectName(QStringLiteral("ScrollBox1"));
     m_scrollBox->setWidget(m_canvas);
@@ -87,20 +89,20 @@ MainWindow::MainWindow(Services services, QWidget* parent)
                                    field.height() / 2 + 1);
     });
 
-    m_commands = new DocumentCommands(
-        {*m_canvas, *m_settings, *m_preferences, m_dialogs, *m_errors, platform::programFolder()},
-        this);
+    m_commands = new DocumentCommands({*m_document, *m_canvas, *m_settings, *m_preferences,
+                                       m_dialogs, *m_errors, platform::programFolder()},
+                                      this);
     connect(m_commands, &DocumentCommands::titleChanged, this, &QWidget::setWindowTitle);
     connect(m_commands, &DocumentCommands::closeRequested, this, &QWidget::close,
             Qt::QueuedConnection);
 
-    m_fieldBehaviours =
-        new FieldBehaviours({*m_canvas, m_commands->status(), *m_settings, *m_printFont, m_dialogs,
-                             *m_scrollBox->verticalScrollBar()},
-                            this);
+    m_fieldBehaviours = new FieldBehaviours({*m_canvas, *m_document, *m_settings, *m_printFont,
+                                             m_dialogs, *m_scrollBox->verticalScrollBar()},
+                                            this);
 
     m_printCommands = new PrintCommands(
-        {*m_canvas, m_preferences->preferences(), *m_printFont, m_dialogs, *m_errors, *this}, this);
+        {*m_document, m_preferences->preferences(), *m_printFont, m_dialogs, *m_errors, *this},
+        this);
 
     createMenus();
     createToolBar();
@@ -312,7 +314,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::runFirstShow() {
     setWindowTitle(programTitle());
-    m_commands->status().modified = false;
+    m_document->clearModified();
     m_automaticCommands->applyAutoFillPreference();
     m_settings->setGateOpen(true);
     m_canvas->createRevenueRowMarker(revenueRowMarkerPicture());

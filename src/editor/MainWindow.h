@@ -34,6 +34,10 @@ namespace cw {
 class UserDialogs;
 }
 
+namespace cw::model {
+class ClaimDocument;
+}
+
 namespace cw::prefs {
 class PreferencesStore;
 }
@@ -68,6 +72,7 @@ public:
     explicit MainWindow(Services services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    model::ClaimDocument& document() const { return *m_document; }
     FormCanvas& canvas() const { return *m_canvas; }
     DocumentCommands& commands() const { return *m_commands; }
     AutomaticSettings& settings() const { return *m_settings; }
@@ -103,6 +108,7 @@ private:
     std::unique_ptr<ApplicationErrorHandler> m_errors;
     std::unique_ptr<prefs::PreferencesStore> m_preferences;
     std::unique_ptr<printing::PrintFontSettings> m_printFont;
+    model::ClaimDocument* m_document = nullptr;
     AutomaticSettings* m_settings = nullptr;
     AutomaticCommands* m_automaticCommands = nullptr;
     FieldBehaviours* m_fieldBehaviours = nullptr;

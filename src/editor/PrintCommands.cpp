@@ -1,7 +1,6 @@
 #include "editor/PrintCommands.h"
 
 #include "editor/ApplicationErrorHandler.h"
-#include "editor/FormCanvas.h"
 #include "platform/UserDialogs.h"
 #include "printing/FontSettingsDialog.h"
 #include "printing/PrintFontSettings.h"
@@ -53,9 +52,8 @@ printing::PrintSettings PrintCommands::settings() const {
 }
 
 bool PrintCommands::printLoadedClaim(QPrinter& printer, int copies) {
-    const model::ClaimValues values = m_context.canvas.values();
-    auto printed =
-        m_engine.printClaim(printer, printing::TextSource::claim(values), copies, settings());
+    auto printed = m_engine.printClaim(
+        printer, printing::TextSource::claim(m_context.document.values()), copies, settings());
     if (!printed) {
         m_context.errors.handle(printed.error());
         return false;
@@ -99,9 +97,8 @@ void PrintCommands::Print1Click() {
 
 void PrintCommands::PrintPreview1Click() {
     m_context.dialogs.showPrintPreview(printer(), [this](QPrinter& preview) {
-        const model::ClaimValues values = m_context.canvas.values();
-        const auto drawn =
-            m_engine.previewClaim(preview, printing::TextSource::claim(values), settings());
+        const auto drawn = m_engine.previewClaim(
+            preview, printing::TextSource::claim(m_context.document.values()), settings());
         if (!drawn)
             m_context.errors.handle(drawn.error());
     });

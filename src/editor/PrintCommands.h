@@ -4,6 +4,7 @@
 // Preview, and the print-mode and print-font dialogs. It holds what printing keeps for the
 // run: the print engine, the printer chosen last, the print mode and the field offsets.
 
+#include "model/ClaimDocument.h"
 #include "printing/FieldOffsets.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintModeSettings.h"
@@ -29,14 +30,13 @@ class PrintModeDialog;
 namespace cw::editor {
 
 class ApplicationErrorHandler;
-class FormCanvas;
 
 class PrintCommands : public QObject {
     Q_OBJECT
 
 public:
     struct Context {
-        FormCanvas& canvas;
+        const model::ClaimDocument& document;
         prefs::Preferences& preferences;
         printing::PrintFontSettings& font;
         UserDialogs& dialogs;

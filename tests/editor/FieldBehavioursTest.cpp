@@ -54,7 +54,7 @@ void press(EditorFixture& f, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoMod
 QString column(EditorFixture& f, char c, int fromGroup, int toGroup) {
     QStringList texts;
     for (int g = fromGroup; g <= toGroup; ++g)
-        texts << f.window().canvas().text(FieldCatalogue::indexOf(fieldName(g, c)));
+        texts << f.window().document().value(FieldCatalogue::indexOf(fieldName(g, c)));
     texts.removeDuplicates();
     return texts.join(u'|');
 }
@@ -108,7 +108,7 @@ private slots:
         press(f, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(openField(f), to);
         // Tab and Enter never reach the field as characters.
-        QCOMPARE(f.window().canvas().text(FieldCatalogue::indexOf(from)), QString());
+        QCOMPARE(f.window().document().value(FieldCatalogue::indexOf(from)), QString());
         QVERIFY(f.window().canvas().editor(FieldCatalogue::indexOf(to))->hasFocus());
     }
 
@@ -125,8 +125,9 @@ private slots:
     void aMoveSelectsTheValueExceptDownTheServiceDates() {
         EditorFixture f;
         FormCanvas& canvas = f.window().canvas();
-        canvas.setText(field("edit3c"), QStringLiteral("42"));
-        canvas.setText(field("edit17d"), QStringLiteral("010125"));
+        model::ClaimDocument& document = f.window().document();
+        document.setValue(field("edit3c"), QStringLiteral("42"), model::ValueSource::Program);
+        document.setValue(field("edit17d"), QStringLiteral("010125"), model::ValueSource::Program);
         open(f, "edit4d");
         press(f, Qt::Key_Tab);
         QCOMPARE(canvas.editor(field("edit3c"))->selectedText(), QStringLiteral("42"));
@@ -197,8 +198,8 @@ private slots:
         QFETCH(bool, patientOrLines);
         QFETCH(bool, typedCell);
         EditorFixture f;
-        FormCanvas& canvas = f.window().canvas();
-        canvas.setText(FieldCatalogue::indexOf(name), before);
+        f.window().document().setValue(FieldCatalogue::indexOf(name), before,
+                                       model::ValueSource::Program);
         FieldEditor* e = open(f, name.toLatin1().constData());
         e->end(false);
         QVERIFY(!f.window().commands().status().modified);
@@ -364,7 +365,7 @@ private slots:
         QCOMPARE(f.text("edit38f"), QStringLiteral("1326"));
 
         // The new-claim commands leave the totals empty like every other field.
-        f.window().commands().status().modified = false;
+        f.window().document().clearModified();
         f.window().commands().BlankForm1Click();
         for (const char* total : {"edit38f", "edit38g", "edit38h", "edit38i"})
             QCOMPARE(f.text(total), QString());
@@ -396,9 +397,9 @@ private slots:
         EditorFixture f;
         turnAutoFillOn(f);
         f.type("edit20a", QStringLiteral("0100"));
-        f.window().commands().status().modified = false;
+        f.window().document().clearModified();
         f.window().commands().openClaimFile(test::fixturePath("claim-full.ub4"), false);
-        QCOMPARE(f.window().canvas().values(),
+        QCOMPARE(f.window().document().values(),
                  *model::readClaimFile(test::fixturePath("claim-full.ub4")));
         QCOMPARE(f.window().statusPanelText(0), QStringLiteral("AutoFill On"));
         QCOMPARE(f.window().statusPanelText(1), QStringLiteral("Automatic Addition On"));

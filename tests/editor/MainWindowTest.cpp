@@ -99,7 +99,7 @@ private slots:
         f.window().commands().openClaimFile(fixturePath("claim-full.ub4"), true);
         const auto claim = *model::readClaimFile(fixturePath("claim-full.ub4"));
         for (int i = 0; i < model::kFieldCount; ++i) {
-            QCOMPARE(f.window().canvas().text(i), claim[i]);
+            QCOMPARE(f.window().document().value(i), claim[i]);
             QCOMPARE(f.window().canvas().captionLabel(i)->text(), claim[i]);
         }
         QCOMPARE(f.window().windowTitle(), QStringLiteral("claim-full.ub4 - ") + kTitle);
@@ -124,7 +124,7 @@ private slots:
     void openingWithoutAFileNameEmptiesTheClaim() {
         EditorFixture f;
         f.type("edit2c", QStringLiteral("123"));
-        f.window().commands().status().modified = false;
+        f.window().document().clearModified();
         f.window().commands().openClaimFile(QString(), false);
         QCOMPARE(f.text("edit2c"), QString());
         QCOMPARE(f.window().windowTitle(), QStringLiteral(" - ") + kTitle);
@@ -147,12 +147,12 @@ private slots:
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(20 * 1024 * 1024));
         big.close();
 
-        const model::ClaimValues before = f.window().canvas().values();
+        const model::ClaimValues before = f.window().document().values();
         const QString title = f.window().windowTitle();
         const QString path = f.dataFolder() + relative;
         f.window().commands().openClaimFile(path, false);
 
-        QCOMPARE(f.window().canvas().values(), before);
+        QCOMPARE(f.window().document().values(), before);
         QCOMPARE(f.window().windowTitle(), title);
         QCOMPARE(f.window().commands().status().currentFileName, loaded);
         QVERIFY(f.window().commands().status().modified);
