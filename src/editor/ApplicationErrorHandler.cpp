@@ -1,7 +1,7 @@
 #include "editor/ApplicationErrorHandler.h"
 
 #include "platform/ErrorText.h"
-#include "platform/UserDialogs.h"
+#include "editor/UserDialogs.h"
 
 namespace cw::editor {
 

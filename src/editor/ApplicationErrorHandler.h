@@ -7,12 +7,9 @@
 
 #include <functional>
 
-namespace cw {
-class UserDialogs;
-}
-
 namespace cw::editor {
 
+class UserDialogs;
 class ApplicationErrorHandler {
 public:
     using Log = std::function<void(const QString& line)>;

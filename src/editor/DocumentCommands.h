@@ -3,8 +3,8 @@
 // The claim as a whole: the three New commands, Open, Save and Save As with the proposed file
 // name, the two save-changes prompts, and loading a claim file into the editors.
 
+#include "editor/UserDialogs.h"
 #include "model/ClaimDocument.h"
-#include "platform/UserDialogs.h"
 
 #include <QObject>
 #include <QString>

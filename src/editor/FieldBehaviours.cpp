@@ -12,7 +12,7 @@
 #include "editor/HintMap.h"
 #include "editor/HintTexts.h"
 #include "model/FieldCatalogue.h"
-#include "platform/UserDialogs.h"
+#include "editor/UserDialogs.h"
 #include "printing/PrintFontSettings.h"
 
 #include <QKeyEvent>

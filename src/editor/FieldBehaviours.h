@@ -15,16 +15,13 @@ class QKeyEvent;
 class QLabel;
 class QScrollBar;
 
-namespace cw {
-class UserDialogs;
-}
-
 namespace cw::printing {
 class PrintFontSettings;
 }
 
 namespace cw::editor {
 
+class UserDialogs;
 class AutomaticSettings;
 class FieldEditor;
 class FormCanvas;

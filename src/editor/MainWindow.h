@@ -30,10 +30,6 @@ class QLabel;
 class QMenu;
 class QScrollArea;
 
-namespace cw {
-class UserDialogs;
-}
-
 namespace cw::model {
 class ClaimDocument;
 }
@@ -48,6 +44,7 @@ class PrintFontSettings;
 
 namespace cw::editor {
 
+class UserDialogs;
 class ApplicationErrorHandler;
 class AutomaticCommands;
 class AutomaticSettings;

@@ -1,7 +1,7 @@
 #include "editor/PrintCommands.h"
 
 #include "editor/ApplicationErrorHandler.h"
-#include "platform/UserDialogs.h"
+#include "editor/UserDialogs.h"
 #include "printing/FontSettingsDialog.h"
 #include "printing/PrintFontSettings.h"
 #include "printing/PrintModeDialog.h"

@@ -17,10 +17,6 @@
 
 class QWidget;
 
-namespace cw {
-class UserDialogs;
-}
-
 namespace cw::printing {
 class FontSettingsDialog;
 class PrintFontSettings;
@@ -29,6 +25,7 @@ class PrintModeDialog;
 
 namespace cw::editor {
 
+class UserDialogs;
 class ApplicationErrorHandler;
 
 class PrintCommands : public QObject {

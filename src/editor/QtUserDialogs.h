@@ -2,7 +2,7 @@
 
 // The user's questions answered with real Qt dialogs.
 
-#include "platform/UserDialogs.h"
+#include "editor/UserDialogs.h"
 
 #include <memory>
 

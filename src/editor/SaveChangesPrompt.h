@@ -3,7 +3,7 @@
 // "Save Changes?" with Yes / No / Cancel: Toktosave before the claim is replaced, Toktoclose
 // before the main window closes.
 
-#include "platform/UserDialogs.h"
+#include "editor/UserDialogs.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 
 // Answers the program's questions from a script and records what was asked.
 
-#include "platform/UserDialogs.h"
+#include "editor/UserDialogs.h"
 
 #include <QPrinter>
 #include <QStringList>
@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
-class ScriptedDialogs : public cw::UserDialogs {
+class ScriptedDialogs : public cw::editor::UserDialogs {
 public:
-    std::deque<cw::SaveAnswer> saveAnswers;
+    std::deque<cw::editor::SaveAnswer> saveAnswers;
     // A null QString stands for the user's Cancel.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAsAnswers;
@@ -24,26 +24,26 @@ public:
     // Runs while a save-changes prompt is up, as a real modal prompt would take the focus.
     std::function<void()> duringPrompt;
 
-    std::vector<cw::SavePrompt> promptsShown;
-    std::vector<cw::FileDialogRequest> openRequests;
-    std::vector<cw::FileDialogRequest> saveRequests;
+    std::vector<cw::editor::SavePrompt> promptsShown;
+    std::vector<cw::editor::FileDialogRequest> openRequests;
+    std::vector<cw::editor::FileDialogRequest> saveRequests;
     QStringList messages;
     QStringList errors;
     QStringList questions;
     int printDialogsShown = 0;
     int printPreviewsShown = 0;
 
-    cw::SaveAnswer askSaveChanges(cw::SavePrompt prompt) override {
+    cw::editor::SaveAnswer askSaveChanges(cw::editor::SavePrompt prompt) override {
         promptsShown.push_back(prompt);
         if (duringPrompt)
             duringPrompt();
-        return take(saveAnswers, cw::SaveAnswer::Closed);
+        return take(saveAnswers, cw::editor::SaveAnswer::Closed);
     }
-    std::optional<QString> chooseFileToOpen(const cw::FileDialogRequest& request) override {
+    std::optional<QString> chooseFileToOpen(const cw::editor::FileDialogRequest& request) override {
         openRequests.push_back(request);
         return chosenFile(take(openAnswers, QString()));
     }
-    std::optional<QString> chooseFileToSave(const cw::FileDialogRequest& request) override {
+    std::optional<QString> chooseFileToSave(const cw::editor::FileDialogRequest& request) override {
         saveRequests.push_back(request);
         return chosenFile(take(saveAsAnswers, QString()));
     }

@@ -12,7 +12,7 @@
 
 class QPrinter;
 
-namespace cw {
+namespace cw::editor {
 
 enum class SavePrompt {
     BeforeReplacing, // Toktosave: before a New command or Open replaces the claim
@@ -49,4 +49,4 @@ public:
                                   const std::function<void(QPrinter&)>& paint) = 0;
 };
 
-} // namespace cw
+} // namespace cw::editor
