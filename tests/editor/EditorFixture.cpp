@@ -30,11 +30,19 @@ EditorFixture::EditorFixture(const QStringList& files) {
 
 EditorFixture::~EditorFixture() = default;
 
-void EditorFixture::type(const char* fieldName, const QString& text) {
-    const int index = FieldCatalogue::indexOf(QString::fromLatin1(fieldName));
+int fieldIndex(const char* fieldName) {
+    return FieldCatalogue::indexOf(QString::fromLatin1(fieldName));
+}
+
+cw::editor::FieldEditor* EditorFixture::open(const char* fieldName) {
+    const int index = fieldIndex(fieldName);
     cw::editor::FormCanvas& canvas = m_window->canvas();
     QTest::mouseClick(canvas.captionLabel(index), Qt::LeftButton);
-    cw::editor::FieldEditor* editor = canvas.editor(index);
+    return canvas.editor(index);
+}
+
+void EditorFixture::type(const char* fieldName, const QString& text) {
+    cw::editor::FieldEditor* editor = open(fieldName);
     editor->selectAll();
     QTest::keyClicks(editor, text);
 }

@@ -11,6 +11,13 @@
 
 #include <memory>
 
+namespace cw::editor {
+class FieldEditor;
+}
+
+// The catalogue index of a field name.
+int fieldIndex(const char* fieldName);
+
 class EditorFixture {
 public:
     explicit EditorFixture(const QStringList& files = {});
@@ -22,7 +29,9 @@ public:
     ScriptedDialogs& dialogs() { return m_dialogs; }
     const cw::test::TempHome& home() const { return m_home; }
 
-    // Opens the field's editor by clicking its caption label, then types the text.
+    // Opens the field's editor by clicking its caption label.
+    cw::editor::FieldEditor* open(const char* fieldName);
+    // Opens the field's editor, then types the text over its value.
     void type(const char* fieldName, const QString& text);
     QString text(const char* fieldName) const;
     QString labelText(const char* fieldName) const;

@@ -27,10 +27,6 @@ using model::FieldCatalogue;
 
 namespace {
 
-int field(const char* name) {
-    return FieldCatalogue::indexOf(QString::fromLatin1(name));
-}
-
 QString fieldName(int group, char column) {
     return QStringLiteral("edit%1%2").arg(group).arg(QLatin1Char(column));
 }
@@ -39,12 +35,6 @@ QString fieldName(int group, char column) {
 QString openField(const EditorFixture& f) {
     const FieldEditor* e = const_cast<EditorFixture&>(f).window().canvas().openEditor();
     return e ? e->objectName() : QStringLiteral("none");
-}
-
-FieldEditor* open(EditorFixture& f, const char* name) {
-    FormCanvas& canvas = f.window().canvas();
-    QTest::mouseClick(canvas.captionLabel(field(name)), Qt::LeftButton);
-    return canvas.editor(field(name));
 }
 
 void press(EditorFixture& f, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
@@ -104,7 +94,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(QString, to);
         EditorFixture f;
-        open(f, from.toLatin1().constData());
+        f.open(from.toLatin1().constData());
         press(f, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(openField(f), to);
         // Tab and Enter never reach the field as characters.
@@ -115,7 +105,7 @@ private slots:
     void ctrlAltLetterIsAShortcutNotEnter() {
         EditorFixture f;
         // X11 puts the control character of the letter into the key's text: CR for M.
-        FieldEditor* e = open(f, "edit2a");
+        FieldEditor* e = f.open("edit2a");
         QTest::sendKeyEvent(QTest::Click, e, Qt::Key_M, u"\r"_qs,
                             Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(openField(f), QStringLiteral("edit2a"));
@@ -126,14 +116,15 @@ private slots:
         EditorFixture f;
         FormCanvas& canvas = f.window().canvas();
         model::ClaimDocument& document = f.window().document();
-        document.setValue(field("edit3c"), QStringLiteral("42"), model::ValueSource::Program);
-        document.setValue(field("edit17d"), QStringLiteral("010125"), model::ValueSource::Program);
-        open(f, "edit4d");
+        document.setValue(fieldIndex("edit3c"), QStringLiteral("42"), model::ValueSource::Program);
+        document.setValue(fieldIndex("edit17d"), QStringLiteral("010125"),
+                          model::ValueSource::Program);
+        f.open("edit4d");
         press(f, Qt::Key_Tab);
-        QCOMPARE(canvas.editor(field("edit3c"))->selectedText(), QStringLiteral("42"));
-        open(f, "edit16d");
+        QCOMPARE(canvas.editor(fieldIndex("edit3c"))->selectedText(), QStringLiteral("42"));
+        f.open("edit16d");
         press(f, Qt::Key_Return);
-        const FieldEditor* date = canvas.editor(field("edit17d"));
+        const FieldEditor* date = canvas.editor(fieldIndex("edit17d"));
         QVERIFY(!date->hasSelectedText());
         QCOMPARE(date->cursorPosition(), 0);
     }
@@ -143,10 +134,10 @@ private slots:
         f.window().resize(805, 400);
         QScrollArea& box = f.window().scrollBox();
         QTRY_VERIFY(box.verticalScrollBar()->maximum() > 0);
-        open(f, "edit1b");
+        f.open("edit1b");
         press(f, Qt::Key_Up, Qt::ControlModifier);
         QCOMPARE(openField(f), QStringLiteral("edit54a"));
-        const FieldEditor* bottom = f.window().canvas().editor(field("edit54a"));
+        const FieldEditor* bottom = f.window().canvas().editor(fieldIndex("edit54a"));
         QVERIFY(box.viewport()->rect().contains(
             QRect(bottom->mapTo(box.viewport(), QPoint(0, 0)), bottom->size())));
         press(f, Qt::Key_Down, Qt::ControlModifier);
@@ -154,7 +145,7 @@ private slots:
         QCOMPARE(box.verticalScrollBar()->value(), 0);
 
         // A field that has no place on the form does not scroll the form to its corner.
-        open(f, "edit37b");
+        f.open("edit37b");
         const int shown = box.verticalScrollBar()->value();
         press(f, Qt::Key_Return);
         QCOMPARE(openField(f), QStringLiteral("edit38b"));
@@ -200,7 +191,7 @@ private slots:
         EditorFixture f;
         f.window().document().setValue(FieldCatalogue::indexOf(name), before,
                                        model::ValueSource::Program);
-        FieldEditor* e = open(f, name.toLatin1().constData());
+        FieldEditor* e = f.open(name.toLatin1().constData());
         e->end(false);
         QVERIFY(!f.window().commands().status().modified);
         QTest::sendKeyEvent(QTest::Click, e, Qt::Key(key), text, Qt::NoModifier);
@@ -214,7 +205,7 @@ private slots:
     void pasteCountsAsTyping() {
         EditorFixture f;
         QApplication::clipboard()->setText(QStringLiteral("0250"));
-        FieldEditor* e = open(f, "edit20a");
+        FieldEditor* e = f.open("edit20a");
         QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(e->text(), QStringLiteral("0250"));
         QVERIFY(f.window().settings().typedCells().isSet(20, 'a'));
@@ -262,7 +253,7 @@ private slots:
         QCOMPARE(column(f, 'a', 21, 37), QStringLiteral("0300"));
 
         // A right click in the open editor makes the cell the user's own.
-        FieldEditor* cell = open(f, "edit30a");
+        FieldEditor* cell = f.open("edit30a");
         QTest::mouseClick(cell, Qt::RightButton);
         QTRY_VERIFY(!QApplication::activePopupWidget() ||
                     (QApplication::activePopupWidget()->close(), true));
@@ -291,10 +282,10 @@ private slots:
         EditorFixture f;
         turnAutoFillOn(f);
         FormCanvas& canvas = f.window().canvas();
-        FieldEditor* e = open(f, "edit25b");
+        FieldEditor* e = f.open("edit25b");
         QTest::mouseDClick(e, Qt::LeftButton);
         QCOMPARE(canvas.markerRow(), 25);
-        const auto& row = FieldCatalogue::entry(field("edit25a"));
+        const auto& row = FieldCatalogue::entry(fieldIndex("edit25a"));
         QCOMPARE(canvas.revenueRowMarker()->geometry(), QRect(row.left - 10, row.top + 4, 10, 10));
         QVERIFY(canvas.revenueRowMarker()->toolTip().startsWith(
             QStringLiteral("Triple click on any one of the transaction rows")));
@@ -305,9 +296,9 @@ private slots:
         f.type("edit30c", QStringLiteral("99"));
         QCOMPARE(f.text("edit31c"), QString());
 
-        QTest::mouseDClick(open(f, "edit38k"), Qt::LeftButton);
+        QTest::mouseDClick(f.open("edit38k"), Qt::LeftButton);
         QCOMPARE(canvas.markerRow(), 38);
-        QTest::mouseDClick(open(f, "edit12b"), Qt::LeftButton);
+        QTest::mouseDClick(f.open("edit12b"), Qt::LeftButton);
         QCOMPARE(canvas.markerRow(), 38);
     }
 
@@ -427,7 +418,7 @@ private slots:
         const auto visible = [&canvas](const char* icon) {
             return canvas.hintIcon(QString::fromLatin1(icon))->isVisible();
         };
-        open(f, "edit16f");
+        f.open("edit16f");
         QVERIFY(visible("label16f"));
         press(f, Qt::Key_Tab);
         QCOMPARE(openField(f), QStringLiteral("edit16g"));
@@ -436,12 +427,12 @@ private slots:
         QVERIFY(!visible("label16f"));
         QVERIFY(visible("label16h"));
 
-        open(f, "edit38d");
+        f.open("edit38d");
         QVERIFY(visible("label38k"));
         QVERIFY(!visible("label16d"));
         QVERIFY(!visible("label16h"));
 
-        open(f, "edit7a");
+        f.open("edit7a");
         QVERIFY(!visible("label38k"));
         const auto shown = [&canvas] {
             int n = 0;

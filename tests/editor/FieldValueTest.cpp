@@ -21,16 +21,6 @@ using model::FieldCatalogue;
 
 namespace {
 
-int field(const char* name) {
-    return FieldCatalogue::indexOf(QString::fromLatin1(name));
-}
-
-FieldEditor* open(EditorFixture& f, const char* name) {
-    FormCanvas& canvas = f.window().canvas();
-    QTest::mouseClick(canvas.captionLabel(field(name)), Qt::LeftButton);
-    return canvas.editor(field(name));
-}
-
 // A claim file in the data folder with these values.
 QString claimFileWith(EditorFixture& f, const model::ClaimValues& values) {
     const QString path = f.dataFolder() + u"long.ub4"_qs;
@@ -55,7 +45,7 @@ private slots:
     void longerValuesThanTheLimitSurviveOpeningAndSaving() {
         EditorFixture f;
         // edit6a has an editor before the load, edit12a gets one when it is opened.
-        open(f, "edit6a");
+        f.open("edit6a");
         model::ClaimValues claim;
         const QString eighty = QString(u'8').repeated(79) + u'|';
         const QString sixty = QString(u'6').repeated(59) + u'|';
@@ -67,7 +57,7 @@ private slots:
         QCOMPARE(f.text("edit6a"), sixty);
 
         for (const char* name : {"edit12a", "edit2c", "edit1a"})
-            open(f, name);
+            f.open(name);
         QCOMPARE(f.text("edit12a"), eighty);
         QCOMPARE(f.labelText("edit12a"), eighty);
         QCOMPARE(f.text("edit2c"), huge);
@@ -81,7 +71,7 @@ private slots:
 
     void automaticAdditionWritesLongTotalsWhole() {
         EditorFixture f;
-        open(f, "edit38f");
+        f.open("edit38f");
         f.type("edit16f", QStringLiteral("9999999999"));
         f.type("edit17f", QStringLiteral("9999999999"));
         QCOMPARE(f.text("edit38f"), QStringLiteral("19999999998"));
@@ -94,7 +84,7 @@ private slots:
         QCOMPARE(f.text("edit6a"), QString(u'a').repeated(37));
 
         // A paste is cut to the room that is left, where it goes in.
-        FieldEditor* e = open(f, "edit12d"); // a cents field: two characters
+        FieldEditor* e = f.open("edit12d"); // a cents field: two characters
         e->setText(QString());
         QApplication::clipboard()->setText(QStringLiteral("12345"));
         e->paste();
@@ -104,7 +94,7 @@ private slots:
         model::ClaimValues claim;
         claim.setValue(u"edit12a", QString(u'L').repeated(60));
         f.window().commands().openClaimFile(claimFileWith(f, claim), false);
-        e = open(f, "edit12a");
+        e = f.open("edit12a");
         e->end(false);
         QTest::keyClicks(e, QStringLiteral("xyz"));
         QCOMPARE(e->text(), QString(u'L').repeated(60));
@@ -126,7 +116,7 @@ private slots:
         QFETCH(bool, byKeys);
         EditorFixture f;
         f.type("edit14a", QStringLiteral("next line"));
-        FieldEditor* e = open(f, "edit13a");
+        FieldEditor* e = f.open("edit13a");
         QApplication::clipboard()->setText(clipboard);
         if (byKeys)
             QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
@@ -143,7 +133,7 @@ private slots:
 
     void refusedCharactersAreSaidInTheStatusBar() {
         EditorFixture f;
-        FieldEditor* e = open(f, "edit6a");
+        FieldEditor* e = f.open("edit6a");
         QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QStringLiteral("\u0141"),
                             Qt::NoModifier);
         QTest::keyClicks(e, QStringLiteral("ukasz"));
@@ -156,7 +146,7 @@ private slots:
 
     void fieldEditorsHaveTheirOwnBackground() {
         EditorFixture f;
-        const FieldEditor* e = open(f, "edit2c");
+        const FieldEditor* e = f.open("edit2c");
         QCOMPARE(e->palette().color(QPalette::Base), QColor(255, 251, 240));
         QCOMPARE(e->typingLimit(), 30);
     }
