@@ -65,7 +65,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_preferences = std::make_unique<prefs::PreferencesStore>(
         std::move(services.registry), std::move(services.folders), reporter);
     m_preferences->loadPreferencesNew();
-    m_printFont = std::make_unique<printing::PrintFontSettings>(m_preferences->preferences());
+    m_printFont = std::make_unique<printing::PrintFontSettings>(m_preferences->settings());
 
     m_document = new model::ClaimDocument(this);
     m_settings = new AutomaticSettings(this);
@@ -101,8 +101,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
                                             this);
 
     m_printCommands = new PrintCommands(
-        {*m_document, m_preferences->preferences(), *m_printFont, m_dialogs, *m_errors, *this},
-        this);
+        {*m_document, m_preferences->settings(), *m_printFont, m_dialogs, *m_errors, *this}, this);
 
     createMenus();
     createToolBar();
