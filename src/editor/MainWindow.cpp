@@ -130,10 +130,6 @@ void MainWindow::placeOnScreen() {
                                     {kMinimumHeight, kMaximumHeight}, typicalFrame));
 }
 
-QString& MainWindow::pref(prefs::Pref slot) const {
-    return m_preferences->preferences()[slot];
-}
-
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     EditorApplication::installErrorHandler(nullptr);
@@ -202,8 +198,7 @@ void MainWindow::createMenus() {
     // Ctrl+Alt+A and Ctrl+S belong to the File menu's items; the Options items that show the
     // same keys only show them (two owners would leave the key to neither).
     QMenu* options = menuBar()->addMenu(tr("&Options"));
-    m_automaticCommands =
-        new AutomaticCommands(*m_settings, m_preferences->preferences(), *options);
+    m_automaticCommands = new AutomaticCommands(*m_settings, m_preferences->settings(), *options);
     later(options, tr("&Show Suggestion Box") + QStringLiteral("\t") + tr("Ctrl+S"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -291,8 +286,9 @@ QString MainWindow::statusMessage() const {
 
 void MainWindow::warnAboutLowResolution() {
     const QScreen* screen = QGuiApplication::primaryScreen();
+    prefs::TypedPreferences& preferences = m_preferences->settings();
     if (!screen || screen->geometry().width() >= 763 ||
-        pref(Pref::SeenLowResolutionWarning).toLower() != u"false")
+        preferences.flagState(Pref::SeenLowResolutionWarning) != prefs::FlagState::False)
         return;
     m_dialogs.showMessage(
         tr("This program was designed to be used at a screen resolution\n\rof at least 800x600. "
@@ -300,7 +296,7 @@ void MainWindow::warnAboutLowResolution() {
            "not function properly.\r\nIf you do not know how to change your screen "
            "resolution,\r\nplease call ") +
         platform::makerValues().supportTelephone);
-    pref(Pref::SeenLowResolutionWarning) = QStringLiteral("true");
+    preferences.setFlag(Pref::SeenLowResolutionWarning, true);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
