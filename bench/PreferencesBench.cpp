@@ -11,27 +11,35 @@ using namespace cw::prefs;
 
 namespace {
 
-// A store whose folders all lie in dir, with the template slots filled as after real use.
+// A store whose folders all lie in dir.
 PreferencesStore storeIn(const QTemporaryDir& dir) {
     const QString root = dir.path() + u'/';
-    PreferencesStore store(
+    return PreferencesStore(
         cw::platform::UserRegistry(root + QStringLiteral("registry.txt")),
         PreferencesFolders{root + QStringLiteral("data/"), root + QStringLiteral("program/"),
                            root + QStringLiteral("etc/"), root + QStringLiteral("Documents/"),
                            root + QStringLiteral("cwd/")},
         PreferencesErrorReporter{});
+}
+
+// The template slots filled as after real use.
+void fillAsAfterUse(PreferencesStore& store) {
     store.preferences().resetToDefaults();
     for (int i = static_cast<int>(Pref::TemplateAddressOne1); i < kPreferenceCount; ++i)
         store.preferences()[prefAt(i)] = QStringLiteral("292 Imaginary Road, Suite 100");
-    return store;
 }
 
 void BM_LoadPreferences(benchmark::State& state) {
     QTemporaryDir dir;
-    if (!storeIn(dir).savePreferencesNew())
-        state.SkipWithError("save failed");
+    {
+        PreferencesStore saved = storeIn(dir);
+        fillAsAfterUse(saved);
+        if (!saved.savePreferencesNew())
+            state.SkipWithError("save failed");
+    }
     for (auto _ : state) {
         PreferencesStore store = storeIn(dir);
+        fillAsAfterUse(store);
         store.loadPreferencesNew();
         benchmark::DoNotOptimize(store.preferences());
     }
@@ -41,6 +49,7 @@ BENCHMARK(BM_LoadPreferences)->Unit(benchmark::kMicrosecond);
 void BM_SavePreferences(benchmark::State& state) {
     QTemporaryDir dir;
     PreferencesStore store = storeIn(dir);
+    fillAsAfterUse(store);
     for (auto _ : state) {
         if (!store.savePreferencesNew())
             state.SkipWithError("save failed");

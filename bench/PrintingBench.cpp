@@ -50,9 +50,10 @@ QTemporaryDir& scratch() {
 void printOneJob(benchmark::State& state, PrintModeChoice mode) {
     cw::prefs::Preferences preferences;
     preferences.resetToDefaults();
-    PrintModeSettings printMode(preferences);
+    cw::prefs::TypedPreferences typedPreferences(preferences);
+    PrintModeSettings printMode(typedPreferences);
     printMode.commit(mode);
-    const PrintFontSettings font(preferences);
+    const PrintFontSettings font(typedPreferences);
     const FieldOffsets fieldOffsets;
     const auto claim = cw::model::readClaimFile(QStringLiteral(CLAIMWRIGHT_FULL_CLAIM));
     QPrinter printer(QPrinter::HighResolution);
@@ -65,7 +66,7 @@ void printOneJob(benchmark::State& state, PrintModeChoice mode) {
         printer.setOutputFileName(scratch().filePath(QStringLiteral("job%1.pdf").arg(++job)));
         cw::platform::DebugOutputCapture quiet;
         const auto printed = engine.printClaim(printer, TextSource::claim(*claim), 1,
-                                               {printMode, font, fieldOffsets, preferences});
+                                               {printMode, font, fieldOffsets, typedPreferences});
         if (!printed)
             state.SkipWithError(qPrintable(printed.error()));
     }

@@ -7,12 +7,10 @@
 
 namespace cw::editor {
 
+using prefs::FlagState;
 using prefs::Pref;
 
 namespace {
-
-const QString kTrue = QStringLiteral("true");
-const QString kFalse = QStringLiteral("false");
 
 QAction* addItem(QMenu& menu, const char* objectName, const QString& caption) {
     QAction* action = menu.addAction(caption);
@@ -22,8 +20,8 @@ QAction* addItem(QMenu& menu, const char* objectName, const QString& caption) {
 
 } // namespace
 
-AutomaticCommands::AutomaticCommands(AutomaticSettings& settings, prefs::Preferences& preferences,
-                                     QMenu& options)
+AutomaticCommands::AutomaticCommands(AutomaticSettings& settings,
+                                     prefs::TypedPreferences& preferences, QMenu& options)
     : QObject(&options)
     , m_settings(settings)
     , m_preferences(preferences) {
@@ -50,24 +48,24 @@ void AutomaticCommands::mnuAutoAdditionClick() {
         return;
     m_autoAddition->setText(enable ? tr("Disable Automatic Addition")
                                    : tr("Enable Automatic Addition"));
-    m_settings.setAutoAddition(enable ? kTrue : kFalse);
-    m_preferences[Pref::AutoAdditionOn] = enable ? kTrue : kFalse;
+    m_settings.setAutoAddition(enable);
+    m_preferences.setFlag(Pref::AutoAdditionOn, enable);
 }
 
 void AutomaticCommands::urnAutoFillOn1Click() {
     m_resetAutoFill->setVisible(true);
     m_autoFillOff->setVisible(true);
     m_autoFillOn->setVisible(false);
-    m_settings.setAutoFill(kTrue);
-    m_preferences[Pref::AutoFillOn] = kTrue;
+    m_settings.setAutoFill(true);
+    m_preferences.setFlag(Pref::AutoFillOn, true);
 }
 
 void AutomaticCommands::urnAutoFillOff1Click() {
     m_autoFillOff->setVisible(false);
     m_autoFillOn->setVisible(true);
     m_resetAutoFill->setVisible(false);
-    m_settings.setAutoFill(kFalse);
-    m_preferences[Pref::AutoFillOn] = kFalse;
+    m_settings.setAutoFill(false);
+    m_preferences.setFlag(Pref::AutoFillOn, false);
 }
 
 void AutomaticCommands::ResetAutoFill1Click() {
@@ -75,19 +73,19 @@ void AutomaticCommands::ResetAutoFill1Click() {
 }
 
 void AutomaticCommands::applyAutoAdditionPreference() {
-    const QString value = m_preferences[Pref::AutoAdditionOn].toLower();
+    const FlagState state = m_preferences.flagState(Pref::AutoAdditionOn);
     // Switches the caption to Enable; the preference is "false" already.
-    if (value == kFalse)
+    if (state == FlagState::False)
         mnuAutoAdditionClick();
-    m_settings.setAutoAddition(value);
+    m_settings.setAutoAddition(state == FlagState::True);
 }
 
 void AutomaticCommands::applyAutoFillPreference() {
-    const QString value = m_preferences[Pref::AutoFillOn].toLower();
-    m_settings.setAutoFill(value);
-    if (value == kTrue)
+    const FlagState state = m_preferences.flagState(Pref::AutoFillOn);
+    m_settings.setAutoFill(state == FlagState::True);
+    if (state == FlagState::True)
         urnAutoFillOn1Click();
-    else if (value == kFalse)
+    else if (state == FlagState::False)
         urnAutoFillOff1Click();
     // Any other value leaves all three items in the menu.
 }

@@ -3,7 +3,7 @@
 // The Options menu's switches for automatic addition and AutoFill, and how the preferences
 // set them at start-up.
 
-#include "prefs/Preferences.h"
+#include "prefs/TypedPreferences.h"
 
 #include <QObject>
 
@@ -19,7 +19,8 @@ class AutomaticCommands : public QObject {
 
 public:
     // Adds mnuAutoAddition and the AutoFill submenu to the options menu.
-    AutomaticCommands(AutomaticSettings& settings, prefs::Preferences& preferences, QMenu& options);
+    AutomaticCommands(AutomaticSettings& settings, prefs::TypedPreferences& preferences,
+                      QMenu& options);
 
     void mnuAutoAdditionClick();
     void urnAutoFillOn1Click();
@@ -33,7 +34,7 @@ public:
 
 private:
     AutomaticSettings& m_settings;
-    prefs::Preferences& m_preferences;
+    prefs::TypedPreferences& m_preferences;
     QAction* m_autoAddition;
     QAction* m_autoFillOn;
     QAction* m_autoFillOff;

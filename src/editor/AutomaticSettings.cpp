@@ -2,23 +2,22 @@
 
 namespace cw::editor {
 
-void AutomaticSettings::setAutoFill(const QString& value) {
-    m_autoFill = value;
-    emit autoFillChanged(isAutoFillOn() ? tr("AutoFill On") : tr("AutoFill Off"));
+void AutomaticSettings::setAutoFill(bool on) {
+    m_autoFill = on;
+    emit autoFillChanged(on ? tr("AutoFill On") : tr("AutoFill Off"));
 }
 
-void AutomaticSettings::setAutoAddition(const QString& value) {
-    m_autoAddition = value;
-    emit autoAdditionChanged(isAutoAdditionOn() ? tr("Automatic Addition On")
-                                                : tr("Automatic Addition Off"));
+void AutomaticSettings::setAutoAddition(bool on) {
+    m_autoAddition = on;
+    emit autoAdditionChanged(on ? tr("Automatic Addition On") : tr("Automatic Addition Off"));
 }
 
 SuspendedAutomaticSettings::SuspendedAutomaticSettings(AutomaticSettings& settings)
     : m_settings(settings)
-    , m_autoFill(settings.autoFill())
-    , m_autoAddition(settings.autoAddition()) {
-    m_settings.setAutoFill(QStringLiteral("false"));
-    m_settings.setAutoAddition(QStringLiteral("false"));
+    , m_autoFill(settings.isAutoFillOn())
+    , m_autoAddition(settings.isAutoAdditionOn()) {
+    m_settings.setAutoFill(false);
+    m_settings.setAutoAddition(false);
 }
 
 SuspendedAutomaticSettings::~SuspendedAutomaticSettings() {

@@ -1,8 +1,8 @@
 #pragma once
 
-// The AutoFill setting and the automatic-addition setting: the words "true" or "false" (a
-// setting is on only when its text, lower-cased, is "true"), shown in status-bar panels 0 and 1.
-// Values that do not come from typing (loading a claim) are set with both switched off.
+// The AutoFill setting and the automatic-addition setting, on or off, shown in status-bar
+// panels 0 and 1. Values that do not come from typing (loading a claim) are set with both
+// switched off.
 
 #include "editor/AutoFill.h"
 
@@ -17,13 +17,11 @@ class AutomaticSettings : public QObject {
 public:
     using QObject::QObject;
 
-    const QString& autoFill() const { return m_autoFill; }
-    const QString& autoAddition() const { return m_autoAddition; }
-    bool isAutoFillOn() const { return m_autoFill.toLower() == u"true"; }
-    bool isAutoAdditionOn() const { return m_autoAddition.toLower() == u"true"; }
+    bool isAutoFillOn() const { return m_autoFill; }
+    bool isAutoAdditionOn() const { return m_autoAddition; }
 
-    void setAutoFill(const QString& value);
-    void setAutoAddition(const QString& value);
+    void setAutoFill(bool on);
+    void setAutoAddition(bool on);
 
     // The AutoFill gate: a change in column a starts AutoFill only while it is open. Loading
     // closes it.
@@ -39,8 +37,8 @@ signals:
     void autoAdditionChanged(const QString& statusText);
 
 private:
-    QString m_autoFill = QStringLiteral("false");
-    QString m_autoAddition = QStringLiteral("true");
+    bool m_autoFill = false;
+    bool m_autoAddition = true;
     bool m_gateOpen = true;
     TypedCellFlags m_typedCells;
 };
@@ -55,8 +53,8 @@ public:
 
 private:
     AutomaticSettings& m_settings;
-    QString m_autoFill;
-    QString m_autoAddition;
+    bool m_autoFill;
+    bool m_autoAddition;
 };
 
 } // namespace cw::editor

@@ -128,7 +128,7 @@ void DocumentCommands::Pa1Click() {
     m_context.settings.typedCells().clearTypedCellFlags();
     emptyFields([](int i) { return !isProviderLine(i); });
     for (const TemplateField& t : kProviderTemplate)
-        m_context.document.setValue(indexOf(t.field), m_context.preferences.preferences()[t.slot],
+        m_context.document.setValue(indexOf(t.field), m_context.preferences.settings().text(t.slot),
                                     model::ValueSource::Program);
     startNewClaim(false);
     openFirstField();
@@ -146,12 +146,11 @@ void DocumentCommands::BlankForm1Click() {
 
 QString DocumentCommands::dataFolder() {
     prefs::PreferencesStore& store = m_context.preferences;
-    QString& folder = store.preferences()[Pref::UserDataPath];
-    if (!QFileInfo(folder.trimmed()).isDir()) {
+    if (!QFileInfo(store.settings().text(Pref::UserDataPath).trimmed()).isDir()) {
         // A folder that cannot be made leaves the dialog to start where it can.
         (void)store.makeDefaultDataFolder();
     }
-    return folder.trimmed();
+    return store.settings().text(Pref::UserDataPath).trimmed();
 }
 
 void DocumentCommands::Open1Click() {
@@ -161,7 +160,7 @@ void DocumentCommands::Open1Click() {
         m_context.dialogs.chooseFileToOpen({dataFolder(), {}, claimFileFilters(), {}});
     if (!chosen)
         return;
-    m_context.preferences.preferences()[Pref::UserDataPath] = folderOf(*chosen);
+    m_context.preferences.settings().setText(Pref::UserDataPath, folderOf(*chosen));
     openClaimFile(*chosen, false);
 }
 
@@ -220,7 +219,7 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
                     QStringLiteral("\n\n") + written.error());
                 outcome = SaveAsOutcome::Failed;
             } else {
-                m_context.preferences.preferences()[Pref::UserDataPath] = folderOf(*chosen);
+                m_context.preferences.settings().setText(Pref::UserDataPath, folderOf(*chosen));
             }
         }
         if (outcome == SaveAsOutcome::Saved) {
@@ -238,7 +237,8 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
 
 void DocumentCommands::storeProviderTemplate() {
     for (const TemplateField& t : kProviderTemplate)
-        m_context.preferences.preferences()[t.slot] = m_context.document.value(indexOf(t.field));
+        m_context.preferences.settings().setText(t.slot,
+                                                 m_context.document.value(indexOf(t.field)));
 }
 
 void DocumentCommands::openClaimFile(const QString& fileName, bool askFirstToSave) {

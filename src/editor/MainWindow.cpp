@@ -65,7 +65,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_preferences = std::make_unique<prefs::PreferencesStore>(
         std::move(services.registry), std::move(services.folders), reporter);
     m_preferences->loadPreferencesNew();
-    m_printFont = std::make_unique<printing::PrintFontSettings>(m_preferences->preferences());
+    m_printFont = std::make_unique<printing::PrintFontSettings>(m_preferences->settings());
 
     m_document = new model::ClaimDocument(this);
     m_settings = new AutomaticSettings(this);
@@ -101,8 +101,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
                                             this);
 
     m_printCommands = new PrintCommands(
-        {*m_document, m_preferences->preferences(), *m_printFont, m_dialogs, *m_errors, *this},
-        this);
+        {*m_document, m_preferences->settings(), *m_printFont, m_dialogs, *m_errors, *this}, this);
 
     createMenus();
     createToolBar();
@@ -129,10 +128,6 @@ void MainWindow::placeOnScreen() {
     const QMargins typicalFrame(8, 40, 8, 8);
     setGeometry(firstWindowGeometry(screen->availableGeometry(), QSize(805, 734),
                                     {kMinimumHeight, kMaximumHeight}, typicalFrame));
-}
-
-QString& MainWindow::pref(prefs::Pref slot) const {
-    return m_preferences->preferences()[slot];
 }
 
 MainWindow::~MainWindow() {
@@ -203,8 +198,7 @@ void MainWindow::createMenus() {
     // Ctrl+Alt+A and Ctrl+S belong to the File menu's items; the Options items that show the
     // same keys only show them (two owners would leave the key to neither).
     QMenu* options = menuBar()->addMenu(tr("&Options"));
-    m_automaticCommands =
-        new AutomaticCommands(*m_settings, m_preferences->preferences(), *options);
+    m_automaticCommands = new AutomaticCommands(*m_settings, m_preferences->settings(), *options);
     later(options, tr("&Show Suggestion Box") + QStringLiteral("\t") + tr("Ctrl+S"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -292,8 +286,9 @@ QString MainWindow::statusMessage() const {
 
 void MainWindow::warnAboutLowResolution() {
     const QScreen* screen = QGuiApplication::primaryScreen();
+    prefs::TypedPreferences& preferences = m_preferences->settings();
     if (!screen || screen->geometry().width() >= 763 ||
-        pref(Pref::SeenLowResolutionWarning).toLower() != u"false")
+        preferences.flagState(Pref::SeenLowResolutionWarning) != prefs::FlagState::False)
         return;
     m_dialogs.showMessage(
         tr("This program was designed to be used at a screen resolution\n\rof at least 800x600. "
@@ -301,7 +296,7 @@ void MainWindow::warnAboutLowResolution() {
            "not function properly.\r\nIf you do not know how to change your screen "
            "resolution,\r\nplease call ") +
         platform::makerValues().supportTelephone);
-    pref(Pref::SeenLowResolutionWarning) = QStringLiteral("true");
+    preferences.setFlag(Pref::SeenLowResolutionWarning, true);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -16,7 +16,6 @@
 // ApplicationErrorHandler.
 
 #include "platform/UserRegistry.h"
-#include "prefs/PreferenceKeys.h"
 #include "prefs/PreferencesFolders.h"
 
 #include <QMainWindow>
@@ -94,7 +93,6 @@ private:
     void createToolBar();
     void createStatusBar();
     void placeOnScreen();
-    QString& pref(prefs::Pref slot) const;
     void warnAboutLowResolution();
     void runFirstShow();
     bool scrollByWheel(QWheelEvent* event);

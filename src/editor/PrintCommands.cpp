@@ -10,15 +10,8 @@
 
 namespace cw::editor {
 
+using prefs::FlagState;
 using prefs::Pref;
-
-namespace {
-
-bool isFalse(const QString& flag) {
-    return flag.toLower() == u"false";
-}
-
-} // namespace
 
 PrintCommands::PrintCommands(Context context, QObject* parent)
     : QObject(parent)
@@ -71,13 +64,15 @@ bool PrintCommands::printLoadedClaim(QPrinter& printer, int copies) {
 void PrintCommands::Print1Click() {
     bool firstTextOnlyPrint = false;
     bool printModeCancelled = false;
-    if (isFalse(pref(Pref::SeenPrinting))) {
+    prefs::TypedPreferences& preferences = m_context.preferences;
+    if (preferences.flagState(Pref::SeenPrinting) == FlagState::False) {
         printModeCancelled = !m_askPrintMode();
-        pref(Pref::SeenPrinting) = QStringLiteral("true");
+        preferences.setFlag(Pref::SeenPrinting, true);
     }
-    if (!printModeCancelled && isFalse(pref(Pref::SeenTextOnlyPrinting)) &&
-        m_printMode.mode() == u"regular") {
-        pref(Pref::SeenTextOnlyPrinting) = QStringLiteral("true");
+    if (!printModeCancelled &&
+        preferences.flagState(Pref::SeenTextOnlyPrinting) == FlagState::False &&
+        m_printMode.isTextOnly()) {
+        preferences.setFlag(Pref::SeenTextOnlyPrinting, true);
         firstTextOnlyPrint = true;
     }
 
@@ -113,10 +108,14 @@ void PrintCommands::PrintFont1Click() {
 }
 
 QString PrintCommands::printEntryCaption(const QString& current) const {
-    if (m_printMode.mode() == u"regular")
+    switch (m_printMode.mode()) {
+    case prefs::PrintMode::Regular:
         return tr("&Print... (Text Only)");
-    if (m_printMode.mode() == u"linesandboxes")
+    case prefs::PrintMode::LinesAndBoxes:
         return tr("&Print... (Text && Form)");
+    case prefs::PrintMode::Unknown:
+        break;
+    }
     return current;
 }
 

@@ -34,7 +34,7 @@ class PrintCommands : public QObject {
 public:
     struct Context {
         const model::ClaimDocument& document;
-        prefs::Preferences& preferences;
+        prefs::TypedPreferences& preferences;
         printing::PrintFontSettings& font;
         UserDialogs& dialogs;
         ApplicationErrorHandler& errors;
@@ -72,7 +72,6 @@ private:
     printing::PrintSettings settings() const;
     // Prints the claim on the screen; failures go to the error handler. True when it printed.
     bool printLoadedClaim(QPrinter& printer, int copies);
-    QString& pref(prefs::Pref slot) const { return m_context.preferences[slot]; }
 
     Context m_context;
     printing::PrintModeSettings m_printMode;

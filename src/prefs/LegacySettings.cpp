@@ -4,6 +4,7 @@
 #include "model/Windows1252.h"
 #include "platform/FileAccess.h"
 #include "platform/KnownFolders.h"
+#include "prefs/TypedPreferences.h"
 
 #include <QFileInfo>
 #include <QLatin1StringView>
@@ -55,7 +56,7 @@ void importLegacySettings(const QString& folder, Preferences& preferences) {
                 break;
             // Taken unchecked, a value such as "abc" for the font size would reach the
             // printing code for the whole first run; the next load would drop it anyway.
-            if (isValidPreference(slot, lines[line]))
+            if (TypedPreferences::accepts(slot, lines[line]))
                 preferences[slot] = lines[line];
             ++line;
         }

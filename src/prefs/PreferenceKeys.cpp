@@ -11,16 +11,20 @@ namespace {
 using K = PreferenceKind;
 using L = QLatin1StringView;
 
+// Alignments shift either way; a font size is positive.
+constexpr NumberRange kAnyNumber{};
+constexpr NumberRange kPositive{1, std::numeric_limits<int>::max()};
+
 // The reserved slots carry no setting; they keep whatever text a store holds for them.
 constexpr std::array<PreferenceKey, kPreferenceCount> kTable = {{
-    {Pref::PrintAlignment1, L("PRINTALIGNMENT1"), L("17"), K::Integer},
-    {Pref::PrintAlignment2, L("PRINTALIGNMENT2"), L("18"), K::Integer},
-    {Pref::PrintAlignment3, L("PRINTALIGNMENT3"), L("18"), K::Integer},
-    {Pref::PrintAlignment4, L("PRINTALIGNMENT4"), L("15"), K::Integer},
-    {Pref::PrintAlignment5, L("PRINTALIGNMENT5"), L("14"), K::Integer},
-    {Pref::PrintAlignment6, L("PRINTALIGNMENT6"), L("14"), K::Integer},
-    {Pref::PrintAlignment7, L("PRINTALIGNMENT7"), L("18"), K::Integer},
-    {Pref::PrintFontSize, L("PRINTFONTSIZE"), L("8"), K::Integer},
+    {Pref::PrintAlignment1, L("PRINTALIGNMENT1"), L("17"), K::Integer, kAnyNumber},
+    {Pref::PrintAlignment2, L("PRINTALIGNMENT2"), L("18"), K::Integer, kAnyNumber},
+    {Pref::PrintAlignment3, L("PRINTALIGNMENT3"), L("18"), K::Integer, kAnyNumber},
+    {Pref::PrintAlignment4, L("PRINTALIGNMENT4"), L("15"), K::Integer, kAnyNumber},
+    {Pref::PrintAlignment5, L("PRINTALIGNMENT5"), L("14"), K::Integer, kAnyNumber},
+    {Pref::PrintAlignment6, L("PRINTALIGNMENT6"), L("14"), K::Integer, kAnyNumber},
+    {Pref::PrintAlignment7, L("PRINTALIGNMENT7"), L("18"), K::Integer, kAnyNumber},
+    {Pref::PrintFontSize, L("PRINTFONTSIZE"), L("8"), K::Integer, kPositive},
     {Pref::PrintMode, L("PRINTMODE_REGULAR_OR_LINESANDBOXES"), L("regular"), K::PrintMode},
     {Pref::LinesAndBoxesColour, L("PRINTMODELINESANDBOXES_BLACK_OR_COLOR"), L("black"),
      K::PictureColour},
@@ -68,39 +72,12 @@ constexpr bool rowsInSlotOrder() {
 }
 static_assert(rowsInSlotOrder(), "each row of the key table sits at its slot's position");
 
-bool isOneOf(const QString& value, L first, L second) {
-    const QString lower = value.toLower();
-    return lower == first || lower == second;
-}
-
 } // namespace
 
 const PreferenceKey& preferenceKey(Pref slot) {
     const int position = static_cast<int>(slot);
     Q_ASSERT(position >= 0 && position < kPreferenceCount);
     return kTable[position];
-}
-
-bool isValidPreference(Pref slot, const QString& value) {
-    const PreferenceKey& row = preferenceKey(slot);
-    if (value == row.defaultValue)
-        return true;
-    switch (row.kind) {
-    case PreferenceKind::Integer: {
-        bool ok = false;
-        value.toInt(&ok);
-        return ok;
-    }
-    case PreferenceKind::PrintMode:
-        return isOneOf(value, L("regular"), L("linesandboxes"));
-    case PreferenceKind::PictureColour:
-        return isOneOf(value, L("black"), L("color"));
-    case PreferenceKind::Flag:
-        return isOneOf(value, L("true"), L("false"));
-    case PreferenceKind::AnyText:
-        return true;
-    }
-    return false;
 }
 
 } // namespace cw::prefs

@@ -1,10 +1,13 @@
 #pragma once
 
 // The preference key table: 44 numbered slots, each with its key, its default and the values
-// it accepts, declared once here and read through preferenceKey().
+// it accepts, declared once here and read through preferenceKey(). TypedPreferences reads and
+// checks the slots' texts by their kind.
 
 #include <QLatin1StringView>
 #include <QString>
+
+#include <limits>
 
 namespace cw::prefs {
 
@@ -59,11 +62,18 @@ enum class Pref : int {
 
 // What a slot accepts besides its own default.
 enum class PreferenceKind {
-    Integer,       // converts to an integer
+    Integer,       // converts to an integer; read only inside the slot's range
     PrintMode,     // "regular" or "linesandboxes", any case
     PictureColour, // "black" or "color", any case
     Flag,          // "true" or "false", any case
     AnyText,
+};
+
+// The whole numbers an Integer slot is read as; a stored integer outside them is kept but read
+// as missing.
+struct NumberRange {
+    int minimum = std::numeric_limits<int>::min();
+    int maximum = std::numeric_limits<int>::max();
 };
 
 struct PreferenceKey {
@@ -71,6 +81,7 @@ struct PreferenceKey {
     QLatin1StringView key; // upper case, without the brackets of the key line
     QLatin1StringView defaultValue;
     PreferenceKind kind;
+    NumberRange range = {}; // Integer slots only
 };
 
 const PreferenceKey& preferenceKey(Pref slot);
@@ -78,8 +89,5 @@ const PreferenceKey& preferenceKey(Pref slot);
 inline Pref prefAt(int position) {
     return static_cast<Pref>(position);
 }
-
-// A value equal to the slot's default, case included, is always valid.
-bool isValidPreference(Pref slot, const QString& value);
 
 } // namespace cw::prefs

@@ -1,6 +1,7 @@
 #include "prefs/PreferenceText.h"
 
 #include "model/ClaimFile.h"
+#include "prefs/TypedPreferences.h"
 
 #include <QRegularExpression>
 
@@ -53,7 +54,7 @@ void parsePreferenceLines(const QStringList& lines, Preferences& preferences) {
                 continue;
             const qsizetype valueLine = line + 1;
             const QString candidate = valueLine < lines.size() ? lines[valueLine] : QString();
-            if (isValidPreference(slot, candidate)) {
+            if (TypedPreferences::accepts(slot, candidate)) {
                 preferences[slot] = candidate;
                 if (valueLine < lines.size())
                     takenAsValue[static_cast<std::size_t>(valueLine)] = true;

@@ -1,7 +1,7 @@
 #pragma once
 
-// The preferences array: one text per slot of the key table. Every part of the program reads
-// and assigns its slots in memory; the store loads and saves the whole array.
+// The preferences array: one text per slot of the key table, the form in which the store loads
+// and saves them. The rest of the program reads and writes the slots through TypedPreferences.
 
 #include "prefs/PreferenceKeys.h"
 

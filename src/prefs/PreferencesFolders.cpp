@@ -61,10 +61,10 @@ QString locatePreferencesFile(const PreferencesFolders& folders, const Preferenc
     return kMustUseRegistry;
 }
 
-Result<void> makeDefaultDataFolder(const QString& documentsFolder, Preferences& preferences) {
+Result<void> makeDefaultDataFolder(const QString& documentsFolder, TypedPreferences& preferences) {
     const QString folder =
         platform::withTrailingSlash(documentsFolder) + QStringLiteral("UB-04 Claims/");
-    preferences[Pref::UserDataPath] = folder;
+    preferences.setText(Pref::UserDataPath, folder);
     if (QFileInfo(folder).isDir() || QDir().mkpath(folder))
         return {};
     return Error{

@@ -7,6 +7,7 @@
 
 #include "platform/Result.h"
 #include "prefs/Preferences.h"
+#include "prefs/TypedPreferences.h"
 
 #include <QLatin1StringView>
 #include <QString>
@@ -38,6 +39,6 @@ QString locatePreferencesFile(const PreferencesFolders& folders, const Preferenc
 // Sets USERDATAPATH to documentsFolder + "UB-04 Claims/" and creates that folder (and the
 // documents folder, which a fresh Linux account may lack). The slot is set even when the
 // folder cannot be made; the error says why.
-Result<void> makeDefaultDataFolder(const QString& documentsFolder, Preferences& preferences);
+Result<void> makeDefaultDataFolder(const QString& documentsFolder, TypedPreferences& preferences);
 
 } // namespace cw::prefs

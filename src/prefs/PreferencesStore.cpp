@@ -25,7 +25,7 @@ PreferencesStore::PreferencesStore(platform::UserRegistry registry, PreferencesF
     , m_reporter(std::move(reporter)) {}
 
 Result<void> PreferencesStore::makeDefaultDataFolder() {
-    return prefs::makeDefaultDataFolder(m_folders.documentsFolder, m_preferences);
+    return prefs::makeDefaultDataFolder(m_folders.documentsFolder, m_settings);
 }
 
 void PreferencesStore::takePreferenceLines(const QStringList& lines) {

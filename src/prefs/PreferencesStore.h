@@ -12,6 +12,7 @@
 #include "prefs/Preferences.h"
 #include "prefs/PreferencesErrorReport.h"
 #include "prefs/PreferencesFolders.h"
+#include "prefs/TypedPreferences.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,9 +32,14 @@ class PreferencesStore {
 public:
     PreferencesStore(platform::UserRegistry registry, PreferencesFolders folders,
                      PreferencesErrorReporter reporter);
+    // The typed view refers to the store's own array.
+    PreferencesStore(const PreferencesStore&) = delete;
+    PreferencesStore& operator=(const PreferencesStore&) = delete;
 
     Preferences& preferences() { return m_preferences; }
     const Preferences& preferences() const { return m_preferences; }
+    // How the rest of the program reads and writes the loaded preferences.
+    TypedPreferences& settings() { return m_settings; }
 
     // The seed-file path chosen on a run that found no registry value, or kMustUseRegistry;
     // empty on every other run.
@@ -58,6 +64,7 @@ private:
     PreferencesFolders m_folders;
     PreferencesErrorReporter m_reporter;
     Preferences m_preferences;
+    TypedPreferences m_settings{m_preferences};
     QString m_preferencesFilePath;
 };
 

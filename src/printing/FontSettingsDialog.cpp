@@ -1,6 +1,6 @@
 #include "printing/FontSettingsDialog.h"
 
-#include "prefs/PreferenceKeys.h"
+#include "prefs/TypedPreferences.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -23,9 +23,9 @@ FontSettingsDialog::FontSettingsDialog(PrintFontSettings& font, QWidget* parent)
     setObjectName(QStringLiteral("TFontSettings"));
     setWindowTitle(tr("Print Font"));
 
-    auto* sizeLabel = new QLabel(
-        tr("Font Size: (Default is %1)")
-            .arg(QString(prefs::preferenceKey(prefs::Pref::PrintFontSize).defaultValue)));
+    auto* sizeLabel =
+        new QLabel(tr("Font Size: (Default is %1)")
+                       .arg(prefs::TypedPreferences::defaultNumber(prefs::Pref::PrintFontSize)));
     sizeLabel->setObjectName(QStringLiteral("Label1"));
     m_sizes = new QListWidget;
     m_sizes->setObjectName(QStringLiteral("ListBox1"));

@@ -11,17 +11,15 @@ namespace {
 using prefs::Pref;
 
 // The slot's integer less its default, which is the setting of a form that needs no shift.
-Result<int> offsetFrom(const prefs::Preferences& preferences, Pref slot) {
-    const prefs::PreferenceKey& key = prefs::preferenceKey(slot);
-    bool ok = false;
-    const int value = preferences[slot].toInt(&ok);
-    if (!ok)
+Result<int> offsetFrom(const prefs::TypedPreferences& preferences, Pref slot) {
+    const std::optional<int> value = preferences.number(slot);
+    if (!value)
         return Error{QCoreApplication::translate(
                          "PageOffsets", "The printer alignment setting %1 holds \"%2\", which is "
                                         "not a whole number. Set the alignment again in Printer "
                                         "Alignment before printing.")
-                         .arg(QString(key.key), preferences[slot])};
-    return value - QString(key.defaultValue).toInt();
+                         .arg(QString(prefs::preferenceKey(slot).key), preferences.text(slot))};
+    return *value - prefs::TypedPreferences::defaultNumber(slot);
 }
 
 // The shift between two anchors: the fraction first, then times the difference, then rounded.
@@ -33,7 +31,7 @@ int bend(int from, int to, int position, int segmentStart, int anchor) {
 
 } // namespace
 
-Result<PageOffsets> computePageOffsets(const prefs::Preferences& preferences) {
+Result<PageOffsets> computePageOffsets(const prefs::TypedPreferences& preferences) {
     constexpr Pref alignmentSlots[] = {
         Pref::PrintAlignment1, Pref::PrintAlignment2, Pref::PrintAlignment3, Pref::PrintAlignment4,
         Pref::PrintAlignment5, Pref::PrintAlignment6, Pref::PrintAlignment7};

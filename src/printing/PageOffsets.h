@@ -5,7 +5,7 @@
 // two anchors the shift changes linearly, so the page bends rather than moves.
 
 #include "platform/Result.h"
-#include "prefs/Preferences.h"
+#include "prefs/TypedPreferences.h"
 
 namespace cw::printing {
 
@@ -23,7 +23,7 @@ struct PageOffsets {
 
 // From PRINTALIGNMENT1..7 less their defaults; V4 comes from the seventh. Fails, naming the
 // key, when a value is not a whole number.
-Result<PageOffsets> computePageOffsets(const prefs::Preferences& preferences);
+Result<PageOffsets> computePageOffsets(const prefs::TypedPreferences& preferences);
 
 // y in points (0..792) moved by the vertical offsets; positive offsets move down.
 int shiftVertical(const PageOffsets& offsets, int y);

@@ -149,10 +149,11 @@ PdfPrintStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTe
     store.loadPreferencesNew();
     // A copy: the run's --mode must never reach the stored print mode.
     prefs::Preferences preferences = store.preferences();
-    PrintModeSettings printMode(preferences);
+    prefs::TypedPreferences runPreferences(preferences);
+    PrintModeSettings printMode(runPreferences);
     if (options.mode)
         printMode.commit(*options.mode);
-    const PrintFontSettings font(preferences);
+    const PrintFontSettings font(runPreferences);
     const FieldOffsets fieldOffsets;
 
     QPrinter printer(QPrinter::HighResolution);
@@ -165,8 +166,8 @@ PdfPrintStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTe
     for (const model::ClaimValues& claim : claims)
         texts.push_back(TextSource::claim(claim));
     PrintEngine engine;
-    const Result<PrintedJob> job = engine.printClaims(printer, texts, options.copies,
-                                                      {printMode, font, fieldOffsets, preferences});
+    const Result<PrintedJob> job = engine.printClaims(
+        printer, texts, options.copies, {printMode, font, fieldOffsets, runPreferences});
     if (!job) {
         err << tr("claimwright: nothing was printed: %1").arg(job.error()) << Qt::endl;
         return kNothingPrinted;

@@ -9,7 +9,7 @@
 // which PDF files its jobs wrote.
 
 #include "platform/Result.h"
-#include "prefs/Preferences.h"
+#include "prefs/TypedPreferences.h"
 #include "printing/FieldOffsets.h"
 #include "printing/FormPicture.h"
 #include "printing/PdfOutputNames.h"
@@ -32,7 +32,7 @@ struct PrintSettings {
     const PrintModeSettings& printMode;
     const PrintFontSettings& font;
     const FieldOffsets& fieldOffsets;
-    const prefs::Preferences& preferences; // PRINTALIGNMENT1..7
+    const prefs::TypedPreferences& preferences; // PRINTALIGNMENT1..7
 };
 
 struct PrintedJob {

@@ -1,10 +1,10 @@
 #pragma once
 
 // The committed print font: the size and weight every print job uses, and which the field
-// warnings read. It lives for the run over the preferences array; the print-font dialog commits
-// to it, which also writes the two preference slots.
+// warnings read. It is read from the two preference slots whenever it is asked; the print-font
+// dialog commits to it, which writes the slots.
 
-#include "prefs/Preferences.h"
+#include "prefs/TypedPreferences.h"
 
 #include <QString>
 
@@ -14,21 +14,21 @@ namespace cw::printing {
 
 class PrintFontSettings {
 public:
-    // Loads from PRINTFONTSIZE and PRINTFONTBOLD_TRUE_OR_FALSE. The preferences must outlive this.
-    explicit PrintFontSettings(prefs::Preferences& preferences);
+    // Reads PRINTFONTSIZE and PRINTFONTBOLD_TRUE_OR_FALSE. The preferences must outlive this.
+    explicit PrintFontSettings(prefs::TypedPreferences& preferences);
 
-    int size() const { return m_size; }
+    // A PRINTFONTSIZE that is no positive whole number prints at the default rather than at 0.
+    int size() const;
     bool isBold() const;
     // "true"/"false" as loaded, "True"/"False" after a commit.
-    const QString& boldText() const { return m_bold; }
+    QString boldText() const;
 
     // The dialog's OK: a missing size keeps the committed one (and its preference slot).
     void commit(std::optional<int> size, bool bold);
 
 private:
-    prefs::Preferences& m_preferences;
-    int m_size;
-    QString m_bold;
+    prefs::TypedPreferences& m_preferences;
+    bool m_committed = false;
 };
 
 } // namespace cw::printing

@@ -2,39 +2,35 @@
 
 namespace cw::printing {
 
-namespace {
+using prefs::Pref;
 
-const QLatin1StringView kRegular("regular");
-const QLatin1StringView kLinesAndBoxes("linesandboxes");
-const QLatin1StringView kBlack("black");
-const QLatin1StringView kColor("color");
+PrintModeSettings::PrintModeSettings(prefs::TypedPreferences& preferences)
+    : m_preferences(preferences) {}
 
-} // namespace
-
-PrintModeSettings::PrintModeSettings(prefs::Preferences& preferences)
-    : m_preferences(preferences)
-    , m_mode(preferences[prefs::Pref::PrintMode].toLower())
-    , m_colour(preferences[prefs::Pref::LinesAndBoxesColour].toLower()) {}
+prefs::PrintMode PrintModeSettings::mode() const {
+    return m_preferences.printMode(Pref::PrintMode);
+}
 
 bool PrintModeSettings::isTextOnly() const {
-    return m_mode == kRegular;
+    return mode() == prefs::PrintMode::Regular;
 }
 
 bool PrintModeSettings::isColourChosen() const {
-    return m_colour == kColor;
+    return m_preferences.pictureColour(Pref::LinesAndBoxesColour) == prefs::PictureColour::Colour;
 }
 
 PictureKind PrintModeSettings::pictureKind() const {
-    if (m_mode != kLinesAndBoxes)
+    if (mode() != prefs::PrintMode::LinesAndBoxes)
         return PictureKind::None;
     return isColourChosen() ? PictureKind::Colour : PictureKind::Grey;
 }
 
 void PrintModeSettings::commit(PrintModeChoice choice) {
-    m_mode = choice.textOnly ? kRegular : kLinesAndBoxes;
-    m_colour = choice.colour ? kColor : kBlack;
-    m_preferences[prefs::Pref::PrintMode] = m_mode;
-    m_preferences[prefs::Pref::LinesAndBoxesColour] = m_colour;
+    m_preferences.setPrintMode(Pref::PrintMode, choice.textOnly ? prefs::PrintMode::Regular
+                                                                : prefs::PrintMode::LinesAndBoxes);
+    m_preferences.setPictureColour(Pref::LinesAndBoxesColour, choice.colour
+                                                                  ? prefs::PictureColour::Colour
+                                                                  : prefs::PictureColour::Black);
 }
 
 } // namespace cw::printing

@@ -1,12 +1,10 @@
 #pragma once
 
 // The print mode: text only onto pre-printed forms ("regular"), or text with a picture of the
-// form on plain paper ("linesandboxes") in black and white or colour. Held for the run over the
-// two preference slots; the print-mode dialog's OK commits to it.
+// form on plain paper ("linesandboxes") in black and white or colour. Read from the two
+// preference slots whenever it is asked; the print-mode dialog's OK commits to them.
 
-#include "prefs/Preferences.h"
-
-#include <QString>
+#include "prefs/TypedPreferences.h"
 
 namespace cw::printing {
 
@@ -23,24 +21,21 @@ struct PrintModeChoice {
 
 class PrintModeSettings {
 public:
-    // Both words from their slots, lower-cased. The preferences must outlive this.
-    explicit PrintModeSettings(prefs::Preferences& preferences);
+    // The preferences must outlive this.
+    explicit PrintModeSettings(prefs::TypedPreferences& preferences);
 
-    const QString& mode() const { return m_mode; }
-    const QString& pictureColour() const { return m_colour; }
+    prefs::PrintMode mode() const;
     bool isTextOnly() const;
     bool isColourChosen() const;
 
     // A mode text that is neither word prints no picture.
     PictureKind pictureKind() const;
 
-    // Both words in memory and in their slots.
+    // Both words into their slots.
     void commit(PrintModeChoice choice);
 
 private:
-    prefs::Preferences& m_preferences;
-    QString m_mode;
-    QString m_colour;
+    prefs::TypedPreferences& m_preferences;
 };
 
 } // namespace cw::printing

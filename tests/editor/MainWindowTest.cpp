@@ -110,14 +110,14 @@ private slots:
     void loadingSuspendsBothSettingsAndRestoresThem() {
         EditorFixture f;
         AutomaticSettings& settings = f.window().settings();
-        settings.setAutoFill(QStringLiteral("true"));
+        settings.setAutoFill(true);
         QStringList seen;
         connect(&settings, &AutomaticSettings::autoFillChanged, this,
                 [&](const QString& text) { seen << text; });
         f.window().commands().openClaimFile(fixturePath("claim-sample.ub4"), true);
         QCOMPARE(seen, (QStringList{u"AutoFill Off"_qs, u"AutoFill On"_qs}));
-        QCOMPARE(settings.autoFill(), QStringLiteral("true"));
-        QCOMPARE(settings.autoAddition(), QStringLiteral("true"));
+        QCOMPARE(settings.isAutoFillOn(), true);
+        QCOMPARE(settings.isAutoAdditionOn(), true);
         QVERIFY(settings.isGateOpen());
     }
 

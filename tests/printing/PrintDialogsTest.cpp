@@ -189,7 +189,7 @@ private slots:
         cw::test::PrintRun run;
         run.preferences[Pref::PrintMode] = QStringLiteral("Fancy");
         run.preferences[Pref::LinesAndBoxesColour] = QStringLiteral("COLOR");
-        PrintModeSettings printMode(run.preferences);
+        PrintModeSettings printMode(run.view);
         QCOMPARE(printMode.pictureKind(), PictureKind::None);
         PrintModeDialog dialog(printMode);
         QCOMPARE(dialog.selection().textOnly, false);
@@ -252,7 +252,7 @@ private slots:
         cw::test::PrintRun run;
         run.preferences[Pref::PrintFontSize] = QStringLiteral("11");
         run.preferences[Pref::PrintFontBold] = QStringLiteral("TRUE");
-        PrintFontSettings font(run.preferences);
+        PrintFontSettings font(run.view);
         QCOMPARE(font.size(), 11);
         QVERIFY(font.isBold());
         FontSettingsDialog dialog(font);
@@ -282,7 +282,7 @@ private slots:
         QFETCH(int, size);
         cw::test::PrintRun run;
         run.preferences[Pref::PrintFontSize] = stored;
-        QCOMPARE(PrintFontSettings(run.preferences).size(), size);
+        QCOMPARE(PrintFontSettings(run.view).size(), size);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "TestRegistry.h"
 #include "model/FieldCatalogue.h"
-#include "prefs/Preferences.h"
+#include "prefs/TypedPreferences.h"
 #include "printing/DeviceMetrics.h"
 #include "printing/FieldOffsets.h"
 #include "printing/PageOffsets.h"
@@ -67,7 +67,8 @@ private slots:
     }
 
     void defaultPreferencesGiveNoOffsets() {
-        const auto offsets = computePageOffsets(defaults());
+        cw::prefs::Preferences preferences = defaults();
+        const auto offsets = computePageOffsets(cw::prefs::TypedPreferences(preferences));
         QVERIFY(offsets.ok());
         QCOMPARE(*offsets, PageOffsets{});
     }
@@ -78,7 +79,7 @@ private slots:
         const int values[] = {18, 20, 21, 19, 19, 20, 25}; // defaults + 1 .. + 7 in slot order
         for (int i = 0; i < 7; ++i)
             preferences[cw::prefs::prefAt(i)] = QString::number(values[i]);
-        const auto offsets = computePageOffsets(preferences);
+        const auto offsets = computePageOffsets(cw::prefs::TypedPreferences(preferences));
         QVERIFY(offsets.ok());
         QCOMPARE(offsets->v1, 1);
         QCOMPARE(offsets->v2, 2);
@@ -101,7 +102,7 @@ private slots:
         QFETCH(QString, value);
         cw::prefs::Preferences preferences = defaults();
         preferences[cw::prefs::prefAt(slot)] = value;
-        const auto offsets = computePageOffsets(preferences);
+        const auto offsets = computePageOffsets(cw::prefs::TypedPreferences(preferences));
         QVERIFY(!offsets.ok());
         QVERIFY2(offsets.error().contains(
                      QString(cw::prefs::preferenceKey(cw::prefs::prefAt(slot)).key)),

@@ -2,7 +2,7 @@
 
 // One run's print settings over default preferences, and PDF printers to print them on.
 
-#include "prefs/Preferences.h"
+#include "prefs/TypedPreferences.h"
 #include "printing/FieldOffsets.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintFontSettings.h"
@@ -26,17 +26,16 @@ inline prefs::Preferences defaultPreferences() {
 // The settings refer to the preferences, so the whole stays in place.
 struct PrintRun {
     prefs::Preferences preferences = defaultPreferences();
-    printing::PrintModeSettings printMode{preferences};
-    printing::PrintFontSettings font{preferences};
+    prefs::TypedPreferences view{preferences};
+    printing::PrintModeSettings printMode{view};
+    printing::PrintFontSettings font{view};
     printing::FieldOffsets fieldOffsets;
 
     PrintRun() = default;
     PrintRun(const PrintRun&) = delete;
     PrintRun& operator=(const PrintRun&) = delete;
 
-    printing::PrintSettings settings() const {
-        return {printMode, font, fieldOffsets, preferences};
-    }
+    printing::PrintSettings settings() const { return {printMode, font, fieldOffsets, view}; }
 };
 
 // A PDF printer whose printable area starts margins.left(), margins.top() points into the sheet.
