@@ -9,7 +9,6 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,13 +16,10 @@
 namespace cw::platform {
 
 using detail::shown;
+using detail::systemReason;
 using detail::tr;
 
 namespace {
-
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 bool writeAll(int fd, const char* data, qint64 size) {
     while (size > 0) {
