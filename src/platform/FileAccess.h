@@ -15,7 +15,8 @@ namespace cw::platform {
 // the code of the call that failed, 0 where none did.
 Result<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
 
-// Writes a temporary file beside the target and renames it over the target.
+// Writes the bytes to a StagedFile beside the target and commits it. On failure errno holds the
+// code of the call that failed.
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace cw::platform

@@ -4,13 +4,16 @@
 #include "ForkedChild.h"
 #include "TestRegistry.h"
 #include "platform/ReadIfPresent.h"
+#include "platform/StagedFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -18,6 +21,7 @@
 #include <unistd.h>
 
 using namespace cw::platform;
+using cw::test::AfterAnswer;
 using cw::test::ChildUser;
 using cw::test::ForkedChild;
 
@@ -28,6 +32,16 @@ QByteArray contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QStringList allFiles(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
 // A folder an ordinary user may write in, for a child that drops root.
 void openToEveryone(const QTemporaryDir& dir) {
     QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
@@ -36,6 +50,15 @@ void openToEveryone(const QTemporaryDir& dir) {
 QString systemText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
+
+// What a temporary file beside claim.ub4 was left by.
+enum class Leftover {
+    KilledWriter,
+    LiveWriter,
+    NewEmptyFile, // a writer between making its file and locking it
+    OldEmptyFile,
+    OtherProgram, // a name of the same shape without our mark
+};
 
 // Special files in a folder, by kind.
 enum class Special { NamedPipe, Device, Socket, Folder };
@@ -69,6 +92,7 @@ QString makeSpecial(Special kind, const QTemporaryDir& dir) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Leftover)
 Q_DECLARE_METATYPE(Special)
 
 class FileAccessTest : public QObject {
@@ -86,7 +110,7 @@ private slots:
             QVERIFY2(written.error().contains(path), qPrintable(written.error()));
         }
         QCOMPARE(contents(path), QByteArray("old contents"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"claim.ub4"_qs});
+        QCOMPARE(allFiles(dir.path()), QStringList{u"claim.ub4"_qs});
     }
 
     void writeIntoMissingFolderFails() {
@@ -145,6 +169,69 @@ private slots:
         const QString error = QString::fromUtf8(*answer);
         QVERIFY2(error.contains(path) && error.contains(says), qPrintable(error));
         QVERIFY2(error.endsWith(u" | an error"_qs), qPrintable(error));
+    }
+
+    // Temporary files that writers killed in the middle of a write left beside their targets
+    // go with the next write into the folder; those of living writers, and other programs'
+    // files, stay.
+    void abandonedTemporaryFilesAreRemoved_data() {
+        QTest::addColumn<Leftover>("leftover");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("writer killed mid-write") << Leftover::KilledWriter << true;
+        QTest::newRow("writer still writing") << Leftover::LiveWriter << false;
+        QTest::newRow("empty and new") << Leftover::NewEmptyFile << false;
+        QTest::newRow("empty and two minutes old") << Leftover::OldEmptyFile << true;
+        QTest::newRow("another program's") << Leftover::OtherProgram << false;
+    }
+    void abandonedTemporaryFilesAreRemoved() {
+        QFETCH(Leftover, leftover);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(u"claim.ub4"_qs);
+        const QString made = dir.filePath(u".claim.ub4.claimwright-AbC123"_qs);
+        // Lives on in the child, which never returns from the fork.
+        std::optional<StagedFile> held;
+        std::optional<ForkedChild> writer;
+        switch (leftover) {
+        case Leftover::KilledWriter:
+        case Leftover::LiveWriter:
+            writer.emplace(
+                [&] {
+                    auto staged = StagedFile::create(target);
+                    if (!staged)
+                        return staged.error().toUtf8();
+                    held.emplace(std::move(staged).value());
+                    if (!held->write(QByteArray(4096, 'c')))
+                        return QByteArray("write failed");
+                    if (leftover == Leftover::KilledWriter)
+                        ::raise(SIGKILL);
+                    return QByteArray("writing");
+                },
+                ChildUser::Same, AfterAnswer::StayAlive);
+            QCOMPARE(writer->answer(), leftover == Leftover::LiveWriter ? "writing" : "");
+            break;
+        case Leftover::NewEmptyFile:
+            writeFile(made, {});
+            break;
+        case Leftover::OldEmptyFile: {
+            writeFile(made, {});
+            QFile file(made);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                     QFileDevice::FileModificationTime));
+            break;
+        }
+        case Leftover::OtherProgram:
+            writeFile(dir.filePath(u".claim.ub4.AbC123"_qs), "someone else's");
+            break;
+        }
+        const QStringList before = allFiles(dir.path());
+        QCOMPARE(before.size(), 1);
+
+        QVERIFY(writeFileAtomically(target, "new").ok());
+        QCOMPARE(contents(target), QByteArray("new"));
+        QCOMPARE(allFiles(dir.path()).contains(before.front()), !removed);
+        QCOMPARE(allFiles(dir.path()).size(), removed ? 1 : 2);
     }
 };
 
