@@ -20,6 +20,7 @@ namespace cw::platform {
 
 class StagedFile {
 public:
+    // Refuses a target that exists and may not be written, as writing it in place would.
     static Result<StagedFile> create(const QString& target);
 
     // An uncommitted temporary file is removed.

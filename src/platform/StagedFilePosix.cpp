@@ -170,6 +170,10 @@ Result<StagedFile> StagedFile::create(const QString& target) {
     };
 
     removeAbandonedFiles(folder);
+    // Root may replace any file; everyone else is held to the target's own permissions, which
+    // the rename alone would pass over.
+    if (::faccessat(folder, name.constData(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        return fail(errno);
 
     QByteArray tempName = '.' + name + kMarker + kRandomPart;
     QByteArray tempPath = folderPath + '/' + tempName;

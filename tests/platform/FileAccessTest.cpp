@@ -233,6 +233,49 @@ private slots:
         QCOMPARE(allFiles(dir.path()).contains(before.front()), !removed);
         QCOMPARE(allFiles(dir.path()).size(), removed ? 1 : 2);
     }
+
+    // A file the user may not write is not replaced, as writing it in place would fail; root
+    // writes every file.
+    void targetTheUserMayNotWriteIsKept_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<ChildUser>("user");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("read-only") << 0444 << ChildUser::Ordinary << false;
+        QTest::newRow("writable") << 0640 << ChildUser::Ordinary << true;
+        QTest::newRow("read-only, as root") << 0444 << ChildUser::Same << true;
+    }
+    void targetTheUserMayNotWriteIsKept() {
+        QFETCH(int, mode);
+        QFETCH(ChildUser, user);
+        QFETCH(bool, replaced);
+        if (user == ChildUser::Same && ::geteuid() != 0)
+            QSKIP("only root may write every file");
+        QTemporaryDir dir;
+        openToEveryone(dir);
+        const QString target = dir.filePath(u"claim.ub4"_qs);
+        ForkedChild saver(
+            [&] {
+                if (!writeFileAtomically(target, "old") ||
+                    ::chmod(QFile::encodeName(target).constData(), mode_t(mode)) != 0)
+                    return QByteArray("could not make the old file");
+                const auto written = writeFileAtomically(target, "new");
+                return written ? QByteArray("replaced") : written.error().toUtf8();
+            },
+            user);
+        const QString answer = QString::fromUtf8(saver.answer().value_or("no answer"));
+        if (replaced) {
+            QCOMPARE(answer, u"replaced"_qs);
+            QCOMPARE(contents(target), QByteArray("new"));
+            struct stat st {};
+            QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
+            QCOMPARE(int(st.st_mode & 07777), mode); // a replaced file keeps its permissions
+        } else {
+            QVERIFY2(answer.contains(target) && answer.endsWith(systemText(EACCES)),
+                     qPrintable(answer));
+            QCOMPARE(contents(target), QByteArray("old"));
+        }
+        QCOMPARE(allFiles(dir.path()), QStringList{u"claim.ub4"_qs});
+    }
 };
 
 CW_REGISTER_TEST(FileAccessTest)
