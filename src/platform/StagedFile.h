@@ -36,7 +36,8 @@ public:
     Result<void> write(const QByteArray& bytes);
 
     // Flushes the temporary file, gives it the target's permissions (the umask's for a new
-    // target) and renames it over the target.
+    // target), renames it over the target and flushes the folder, so the new contents survive
+    // a power cut once this returns.
     Result<void> commit();
 
 private:

@@ -1,6 +1,7 @@
 // StagedFile on POSIX. Written against the system calls rather than QSaveFile: a QSaveFile whose
 // write is cut short (disk full, file-size limit) can still commit a truncated file and report
-// success, and it leaves its temporary file behind when the process is killed.
+// success, it never flushes the folder, and it leaves its temporary file behind when the
+// process is killed.
 
 #include "platform/FileAccessText.h"
 #include "platform/StagedFile.h"
@@ -210,6 +211,10 @@ Result<void> StagedFile::commit() {
     if (::renameat(m_folder, m_tempName.constData(), m_folder, m_name.constData()) != 0)
         return failure(errno);
     m_committed = true;
+    // Without this the rename may still be lost with the power, bringing the old file back.
+    // EINVAL: a file system that keeps no folder contents of its own to flush.
+    if (::fsync(m_folder) != 0 && errno != EINVAL)
+        return failure(errno);
     return {};
 }
 

@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -275,6 +277,59 @@ private slots:
             QCOMPARE(contents(target), QByteArray("old"));
         }
         QCOMPARE(allFiles(dir.path()), QStringList{u"claim.ub4"_qs});
+    }
+
+    // A write that reported success survives a power cut: the folder is flushed after the
+    // rename, through a descriptor of the folder that stays open from before the rename.
+    void folderIsFlushedAfterTheRename() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(u"claim.ub4"_qs);
+        const QString log = dir.filePath(u"strace.log"_qs);
+        QProcess strace;
+        // A sanitizer build's leak check traces the process itself, which strace already does.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"ASAN_OPTIONS"_qs,
+                           environment.value(u"ASAN_OPTIONS"_qs) + u":detect_leaks=0"_qs);
+        strace.setProcessEnvironment(environment);
+        strace.start(u"strace"_qs, {u"-f"_qs, u"-s"_qs, u"4096"_qs, u"-o"_qs, log, u"-e"_qs,
+                                    u"trace=open,openat,close,rename,renameat,renameat2,fsync,"
+                                    "fdatasync"_qs,
+                                    QStringLiteral(ATOMIC_WRITE_ONCE), target, u"claim"_qs});
+        QVERIFY2(strace.waitForStarted(), qPrintable(strace.errorString()));
+        if (!strace.waitForFinished(60000)) {
+            strace.kill();
+            QFAIL("strace did not finish");
+        }
+        QCOMPARE(strace.exitCode(), 0);
+        QCOMPARE(contents(target), QByteArray("claim"));
+
+        // Lines as "[pid] call(arguments) = result", blanks folded.
+        const QRegularExpression folderOpened(u"open(at)?\\(.*\""_qs +
+                                              QRegularExpression::escape(dir.path()) +
+                                              u"\",.*O_DIRECTORY.*\\) = (\\d+)$"_qs);
+        const QRegularExpression renamed(u"rename(at2?)?\\(.*claim\\.ub4\"(, 0)?\\) = 0$"_qs);
+        QString folder; // the descriptor that stays open on the folder
+        bool afterRename = false;
+        bool flushed = false;
+        const QStringList lines = QString::fromUtf8(contents(log)).split(u'\n');
+        for (const QString& raw : lines) {
+            const QString line = raw.simplified();
+            const bool closed = !folder.isEmpty() && line.contains(u"close("_qs + folder + u')');
+            if (!afterRename) {
+                if (const auto opened = folderOpened.match(line); opened.hasMatch())
+                    folder = opened.captured(2);
+                else if (closed)
+                    folder.clear();
+                afterRename = !folder.isEmpty() && renamed.match(line).hasMatch();
+            } else if (line.endsWith(u"fsync("_qs + folder + u") = 0"_qs)) {
+                flushed = true;
+                break;
+            } else if (closed) {
+                break;
+            }
+        }
+        QVERIFY2(afterRename, qPrintable(lines.join(u'\n')));
+        QVERIFY2(flushed, qPrintable(lines.join(u'\n')));
     }
 };
 
