@@ -1,18 +1,26 @@
+#include "Fixtures.h"
+#include "ForkedChild.h"
 #include "PdfReading.h"
 #include "PrintJobFixture.h"
 #include "TempHome.h"
 #include "TestRegistry.h"
 #include "platform/DebugOutput.h"
+#include "platform/StagedFile.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintLog.h"
 #include "resources/ResourcePaths.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+
+#include <csignal>
+#include <optional>
 
 using namespace cw::printing;
 using cw::prefs::Pref;
@@ -29,6 +37,17 @@ cw::model::ClaimValues claimNamed(const QString& patient) {
 QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The files of a folder, hidden ones too.
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 void chooseColourPicture(PrintRun& run) {
@@ -160,6 +179,41 @@ private slots:
         QCOMPARE(readBytes(path("claim-2.pdf")), QByteArray("someone else's file"));
     }
 
+    // The job draws beside the PDF it replaces, so it needs no temporary folder elsewhere, and
+    // it clears away what a killed job left there.
+    void jobWorksBesideItsPdf() {
+        const QString pdf = path("claim.pdf");
+        cw::test::ForkedChild killedJob([&] {
+            auto staged = cw::platform::StagedFile::create(pdf);
+            if (!staged)
+                return staged.error().toUtf8();
+            cw::platform::StagedFile file = std::move(staged).value();
+            if (file.write("%PDF-1.4 half a document"))
+                ::raise(SIGKILL);
+            return QByteArray("could not write");
+        });
+        QCOMPARE(killedJob.answer(), QByteArray());
+        QCOMPARE(filesIn(m_home->path()).size(), 1);
+
+        const std::optional<QByteArray> savedTemp =
+            qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+        // A file: no temporary folder can be made in it, not even by root.
+        qputenv("TMPDIR", QFile::encodeName(cw::test::fixturePath("claim-sample.ub4")));
+        const auto restore = qScopeGuard([&] {
+            if (savedTemp)
+                qputenv("TMPDIR", *savedTemp);
+            else
+                qunsetenv("TMPDIR");
+        });
+        PrintRun run;
+        auto printer = cw::test::pdfPrinter(pdf);
+        PrintEngine engine;
+        const auto job = engine.printClaim(*printer, TextSource::sample(), 1, run.settings());
+        QVERIFY2(job.ok(), job.ok() ? "" : qPrintable(job.error()));
+        QCOMPARE(cw::test::pdfPageCount(pdf), 1);
+        QCOMPARE(filesIn(m_home->path()), QStringList{u"claim.pdf"_qs});
+    }
+
     // A bad alignment setting stops the job before anything is printed.
     void badAlignmentSettingPrintsNothing() {
         PrintRun run;
@@ -212,10 +266,7 @@ private slots:
     // A picture that cannot be decoded fails the job after the document was started: the
     // document is still ended, but no half-drawn PDF is left behind.
     void brokenPictureEndsTheDocumentAndWritesNothing() {
-        QFile corrupt(path("corrupt.jpg"));
-        QVERIFY(corrupt.open(QIODevice::WriteOnly));
-        corrupt.write(QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 21));
-        corrupt.close();
+        writeFile(path("corrupt.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 21));
         PrintRun run;
         chooseColourPicture(run);
         const auto claim = claimNamed(QStringLiteral("PATIENT"));
@@ -229,7 +280,7 @@ private slots:
                  (QStringList{kPrintLogPrefix + QStringLiteral("BeginDoc succeed"),
                               kPrintLogPrefix + QStringLiteral("EndDoc try"),
                               kPrintLogPrefix + QStringLiteral("EndDoc succeed")}));
-        QVERIFY(!QFile::exists(path("picture.pdf")));
+        QCOMPARE(filesIn(m_home->path()), QStringList{u"corrupt.jpg"_qs});
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
