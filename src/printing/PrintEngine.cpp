@@ -55,10 +55,10 @@ bool isPdfPrinter(const QPrinter& printer) {
 // printer gets its own file name back whatever happens.
 class PdfTarget {
 public:
-    PdfTarget(QPrinter& printer, QString path)
+    explicit PdfTarget(QPrinter& printer)
         : m_printer(printer)
         , m_requested(printer.outputFileName())
-        , m_path(std::move(path)) {}
+        , m_path(QDir::cleanPath(QFileInfo(m_requested).absoluteFilePath())) {}
     ~PdfTarget() { m_printer.setOutputFileName(m_requested); }
     PdfTarget(const PdfTarget&) = delete;
     PdfTarget& operator=(const PdfTarget&) = delete;
@@ -249,7 +249,7 @@ Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const T
     job.jobNumber = ++m_jobCounter;
     std::optional<PdfTarget> pdf;
     if (isPdfPrinter(printer) && !printer.outputFileName().isEmpty())
-        pdf.emplace(printer, m_pdfNames.pathFor(printer.outputFileName()));
+        pdf.emplace(printer);
     printLog(QStringLiteral("-----------print job #") + QString::number(job.jobNumber) + u' ' +
              printerNameOf(printer, pdf) + QStringLiteral("-----------"));
 
@@ -283,7 +283,6 @@ Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const T
     if (pdf) {
         if (const Result<void> written = pdf->commit(); !written)
             return Error{written.error()};
-        m_pdfNames.markWritten(pdf->path());
         job.pdfPath = pdf->path();
     }
     return job;

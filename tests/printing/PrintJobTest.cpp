@@ -155,28 +155,34 @@ private slots:
                          .isNull());
     }
 
-    // Later jobs of the run to the same PDF get numbered names, skipping files that exist; the
-    // first PDF stays as it was written, and the printer keeps the name the user chose.
-    void laterJobsNeverReplaceThisRunsPdfs() {
+    // A job to an existing PDF replaces it, whoever wrote it, but only once the job has
+    // finished: a job that fails after its document was started leaves the file as it was.
+    // Nothing else is left in the folder, and the printer keeps the name the user chose.
+    void onlyAFinishedJobReplacesThePdf() {
+        writeFile(path("claim.pdf"), "someone else's file");
+        writeFile(path("corrupt.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 21));
         PrintRun run;
-        const auto claim = claimNamed(QStringLiteral("PATIENT"));
+        chooseColourPicture(run);
+        const auto first = claimNamed(QStringLiteral("FIRSTPATIENT"));
+        const auto second = claimNamed(QStringLiteral("SECONDPATIENT"));
         auto printer = cw::test::pdfPrinter(path("claim.pdf"));
-        QFile existing(path("claim-2.pdf"));
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.write("someone else's file");
-        existing.close();
+
+        PrintEngine broken(FormPictures(path("corrupt.jpg")));
+        QVERIFY(!broken.printClaim(*printer, TextSource::claim(first), 1, run.settings()).ok());
+        QCOMPARE(readBytes(path("claim.pdf")), QByteArray("someone else's file"));
 
         PrintEngine engine;
-        QCOMPARE(engine.printClaim(*printer, TextSource::claim(claim), 1, run.settings())->pdfPath,
-                 path("claim.pdf"));
-        const QByteArray firstPdf = readBytes(path("claim.pdf"));
-        QCOMPARE(engine.printClaim(*printer, TextSource::claim(claim), 1, run.settings())->pdfPath,
-                 path("claim-3.pdf"));
-        QCOMPARE(engine.printClaim(*printer, TextSource::claim(claim), 1, run.settings())->pdfPath,
-                 path("claim-4.pdf"));
-        QCOMPARE(printer->outputFileName(), path("claim.pdf"));
-        QCOMPARE(readBytes(path("claim.pdf")), firstPdf);
-        QCOMPARE(readBytes(path("claim-2.pdf")), QByteArray("someone else's file"));
+        for (const auto* claim : {&first, &second}) {
+            const auto job =
+                engine.printClaim(*printer, TextSource::claim(*claim), 1, run.settings());
+            QVERIFY2(job.ok(), job.ok() ? "" : qPrintable(job.error()));
+            QCOMPARE(job->pdfPath, path("claim.pdf"));
+            QCOMPARE(printer->outputFileName(), path("claim.pdf"));
+        }
+        const auto words = cw::test::pdfWords(path("claim.pdf"));
+        QVERIFY(!cw::test::wordBox(words, QStringLiteral("SECONDPATIENT")).isNull());
+        QVERIFY(cw::test::wordBox(words, QStringLiteral("FIRSTPATIENT")).isNull());
+        QCOMPARE(filesIn(m_home->path()), (QStringList{u"claim.pdf"_qs, u"corrupt.jpg"_qs}));
     }
 
     // The job draws beside the PDF it replaces, so it needs no temporary folder elsewhere, and
