@@ -37,11 +37,16 @@ Result<PrintModeChoice> modeFrom(const QString& word) {
     return Error{tr("--mode takes text, black or color, not \"%1\".").arg(word)};
 }
 
+// The most copies of each claim one run prints; more is a typing mistake, and would run for
+// minutes while the PDF grows by a page a copy.
+constexpr int kMaxCopies = 100;
+
 Result<int> copiesFrom(const QString& text) {
     bool ok = false;
     const int copies = text.toInt(&ok);
-    if (!ok || copies < 1)
-        return Error{tr("--copies takes a whole number of 1 or more, not \"%1\".").arg(text)};
+    if (!ok || copies < 1 || copies > kMaxCopies)
+        return Error{tr("--copies takes a whole number from 1 to %1, not \"%2\".")
+                         .arg(QString::number(kMaxCopies), text)};
     return copies;
 }
 
@@ -116,13 +121,14 @@ QString pdfPrintUsage() {
               "  --mode text    text only, as for pre-printed forms\n"
               "  --mode black   text with a black-and-white picture of the form\n"
               "  --mode color   text with a colour picture of the form\n"
-              "  --copies N     N copies of every claim (default 1)\n"
+              "  --copies N     N copies of every claim, 1 to %1 (default 1)\n"
               "  --help         this text\n"
               "A claim file that cannot be read is named on standard error and skipped.\n"
               "\n"
               "Exit status: 0 every claim printed; 1 the PDF was written but claims were\n"
               "skipped; 2 bad command line; 3 nothing printed (no claim could be read, or the\n"
-              "PDF could not be written).\n");
+              "PDF could not be written).\n")
+        .arg(kMaxCopies);
 }
 
 PdfPrintStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTextStream& err) {

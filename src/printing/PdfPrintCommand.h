@@ -29,7 +29,7 @@ struct PdfPrintOptions {
     bool helpOnly = false;
     QString outputPath;
     std::optional<PrintModeChoice> mode; // the committed print mode when absent
-    int copies = 1;
+    int copies = 1;                      // 1 to 100
     QStringList claimPaths;
 };
 

@@ -83,7 +83,13 @@ private slots:
             << "text, black or color, not \"grey\"";
         QTest::newRow("no copies")
             << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"0"_qs, u"a.ub4"_qs}
-            << "1 or more, not \"0\"";
+            << "from 1 to 100, not \"0\"";
+        QTest::newRow("too many copies")
+            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"101"_qs, u"a.ub4"_qs}
+            << "from 1 to 100, not \"101\"";
+        QTest::newRow("a million copies") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs,
+                                                         u"--copies"_qs, u"1000000"_qs, u"a.ub4"_qs}
+                                          << "from 1 to 100, not \"1000000\"";
         QTest::newRow("copies not a number")
             << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"two"_qs, u"a.ub4"_qs}
             << "not \"two\"";
@@ -132,6 +138,10 @@ private slots:
             << int(kNothingPrinted) << "does not exist";
         QTest::newRow("bad option") << QStringList{u"--print-pdf"_qs, u"x.pdf"_qs, u"--fast"_qs}
                                     << int(kBadCommandLine) << "Unknown option";
+        QTest::newRow("too many copies")
+            << QStringList{u"--print-pdf"_qs, u"many.pdf"_qs, u"--copies"_qs, u"1000000"_qs,
+                           cw::test::fixturePath("claim-sample.ub4")}
+            << int(kBadCommandLine) << "from 1 to 100";
         QTest::newRow("help") << QStringList{u"--help"_qs} << int(kAllPrinted) << "Exit status";
     }
     void statuses() {
