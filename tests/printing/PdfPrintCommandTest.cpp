@@ -5,8 +5,13 @@
 #include "TempHome.h"
 #include "TestRegistry.h"
 
+#include <QDir>
+#include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace cw::printing;
 
@@ -35,6 +40,26 @@ Run claimwright(const QStringList& arguments, const cw::test::TempHome& home) {
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// Every entry of the folder but the folders, hidden ones too, with the contents of the regular
+// files.
+QMap<QString, QByteArray> filesIn(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        QFile file(entry.filePath());
+        files[entry.fileName()] =
+            entry.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    return files;
 }
 
 } // namespace
@@ -90,6 +115,12 @@ private slots:
         QTest::newRow("a million copies") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs,
                                                          u"--copies"_qs, u"1000000"_qs, u"a.ub4"_qs}
                                           << "from 1 to 100, not \"1000000\"";
+        QTest::newRow("PDF name forgotten")
+            << QStringList{u"--print-pdf"_qs, u"a.ub4"_qs, u"b.ub4"_qs}
+            << "\"a.ub4\" after --print-pdf is the name of a claim file";
+        QTest::newRow("claim name in capitals")
+            << QStringList{u"--print-pdf"_qs, u"A.UB4"_qs, u"b.ub4"_qs}
+            << "\"A.UB4\" after --print-pdf is the name of a claim file";
         QTest::newRow("copies not a number")
             << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"two"_qs, u"a.ub4"_qs}
             << "not \"two\"";
@@ -152,6 +183,57 @@ private slots:
         const Run run = claimwright(arguments, home);
         QCOMPARE(run.status, status);
         QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+    }
+
+    // The PDF goes over nothing but an earlier PDF. In the home folder: the claims a.ub4, b.ub4
+    // and "claim", the folder "sub", link.pdf (a link to a.ub4), notes.pdf (text), pipe.pdf (a
+    // named pipe) and earlier.pdf (a PDF).
+    void outputIsNeverAClaimOrAnotherFile_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const QString pdf = u"--print-pdf"_qs;
+        QTest::newRow("PDF name forgotten")
+            << QStringList{pdf, u"a.ub4"_qs, u"b.ub4"_qs} << int(kBadCommandLine)
+            << "\"a.ub4\" after --print-pdf is the name of a claim file";
+        QTest::newRow("the claim it prints") << QStringList{pdf, u"claim"_qs, u"claim"_qs}
+                                             << int(kBadCommandLine) << "is the claim file";
+        QTest::newRow("the claim by another path")
+            << QStringList{pdf, u"sub/../claim"_qs, u"a.ub4"_qs, u"./claim"_qs}
+            << int(kBadCommandLine) << "is the claim file \"./claim\"";
+        QTest::newRow("a link to the claim") << QStringList{pdf, u"link.pdf"_qs, u"a.ub4"_qs}
+                                             << int(kBadCommandLine) << "is the claim file";
+        QTest::newRow("a text file") << QStringList{pdf, u"notes.pdf"_qs, u"a.ub4"_qs}
+                                     << int(kBadCommandLine) << "exists and is not a PDF file";
+        QTest::newRow("a named pipe") << QStringList{pdf, u"pipe.pdf"_qs, u"a.ub4"_qs}
+                                      << int(kBadCommandLine) << "exists and is not a PDF file";
+        QTest::newRow("an earlier PDF") << QStringList{pdf, u"earlier.pdf"_qs, u"a.ub4"_qs}
+                                        << int(kAllPrinted) << "printed 1 of 1 claims";
+    }
+    void outputIsNeverAClaimOrAnotherFile() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        cw::test::TempHome home;
+        const QByteArray claim = cw::test::fixture("claim-sample.ub4");
+        for (const char* name : {"a.ub4", "b.ub4", "claim"})
+            writeFile(home.file(QLatin1StringView(name)), claim);
+        writeFile(home.file(u"notes.pdf"_qs), "not a PDF");
+        writeFile(home.file(u"earlier.pdf"_qs), "%PDF-1.4\n% an earlier print\n");
+        QVERIFY(QDir(home.path()).mkdir(u"sub"_qs));
+        QVERIFY(QFile::link(u"a.ub4"_qs, home.file(u"link.pdf"_qs)));
+        QCOMPARE(::mkfifo(QFile::encodeName(home.file(u"pipe.pdf"_qs)).constData(), 0600), 0);
+        const auto before = filesIn(home.path());
+
+        const Run run = claimwright(arguments, home);
+        QCOMPARE(run.status, status);
+        QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+        if (status == kBadCommandLine) {
+            QCOMPARE(filesIn(home.path()), before);
+        } else {
+            QCOMPARE(cw::test::pdfPageCount(home.file(u"earlier.pdf"_qs)), 1);
+            QCOMPARE(filesIn(home.path()).keys(), before.keys());
+        }
     }
 };
 
