@@ -1,5 +1,6 @@
 #include "platform/DebugOutput.h"
 
+#include <QLoggingCategory>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -10,9 +11,13 @@ namespace {
 
 DebugOutputCapture* g_capture = nullptr;
 
+Q_LOGGING_CATEGORY(debugChannel, "claimwright.debugoutput", QtInfoMsg)
+
 } // namespace
 
 void debugOutput(const QString& message) {
+    if (!g_capture && !debugChannel().isDebugEnabled())
+        return;
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     QString line = message;
     line.replace(lineBreak, QStringLiteral(" "));

@@ -1,7 +1,10 @@
 #pragma once
 
-// The debugger output channel (OutputDebugStringA): one line per message on standard error.
-// While a DebugOutputCapture lives, the lines go to it instead.
+// The debugger output channel (OutputDebugStringA): one line per message on standard error,
+// when the logging rule claimwright.debugoutput.debug=true (QT_LOGGING_RULES) switches it on.
+// It is off otherwise, as the Windows channel records nothing without a listener: the print log
+// carries every field of the claims printed. While a DebugOutputCapture lives, the lines go to
+// it instead.
 
 #include <QString>
 #include <QStringList>

@@ -24,10 +24,14 @@ struct Run {
 };
 
 // The program itself, as a user starts it from a shell without a display.
-Run claimwright(const QStringList& arguments, const cw::test::TempHome& home) {
+Run claimwright(const QStringList& arguments, const cw::test::TempHome& home,
+                const QString& loggingRules = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("QT_LOGGING_RULES"));
+    if (!loggingRules.isEmpty())
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"), loggingRules);
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("HOME"), home.path());
@@ -150,6 +154,26 @@ private slots:
         QVERIFY(!run.err.contains(QStringLiteral("claim-sample.ub4")));
         QVERIFY2(run.out.contains(home.file(u"out.pdf"_qs)), qPrintable(run.out));
         QCOMPARE(cw::test::pdfPageCount(home.file(u"out.pdf"_qs)), 4);
+    }
+
+    // The print log carries every field of the claims printed: it reaches standard error only
+    // when the user switches it on.
+    void printLogOnlyWhenSwitchedOn_data() {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("off") << QString() << false;
+        QTest::newRow("switched on") << "claimwright.debugoutput.debug=true" << true;
+    }
+    void printLogOnlyWhenSwitchedOn() {
+        QFETCH(QString, rules);
+        QFETCH(bool, logged);
+        cw::test::TempHome home;
+        const Run run = claimwright(
+            {u"--print-pdf"_qs, u"out.pdf"_qs, cw::test::fixturePath("claim-sample.ub4")}, home,
+            rules);
+        QCOMPARE(run.status, int(kAllPrinted));
+        QVERIFY2(run.err.contains(u"Doe, Jane"_qs) == logged, qPrintable(run.err));
+        QCOMPARE(run.err.contains(u"hcfaclaimwright.exe: PrintText field:/011/ text:'Doe, Jane'"_qs), logged);
     }
 
     void statuses_data() {
