@@ -2,6 +2,7 @@
 
 #include "FileSizeLimit.h"
 #include "ForkedChild.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "platform/ReadIfPresent.h"
 #include "platform/StagedFile.h"
@@ -25,23 +26,15 @@
 using namespace cw::platform;
 using cw::test::AfterAnswer;
 using cw::test::ChildUser;
+using cw::test::filesIn;
 using cw::test::ForkedChild;
+using cw::test::writeFile;
 
 namespace {
 
 QByteArray contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QStringList allFiles(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 // A folder an ordinary user may write in, for a child that drops root.
@@ -112,7 +105,7 @@ private slots:
             QVERIFY2(written.error().contains(path), qPrintable(written.error()));
         }
         QCOMPARE(contents(path), QByteArray("old contents"));
-        QCOMPARE(allFiles(dir.path()), QStringList{u"claim.ub4"_qs});
+        QCOMPARE(filesIn(dir.path()), QStringList{u"claim.ub4"_qs});
     }
 
     void writeIntoMissingFolderFails() {
@@ -227,13 +220,13 @@ private slots:
             writeFile(dir.filePath(u".claim.ub4.AbC123"_qs), "someone else's");
             break;
         }
-        const QStringList before = allFiles(dir.path());
+        const QStringList before = filesIn(dir.path());
         QCOMPARE(before.size(), 1);
 
         QVERIFY(writeFileAtomically(target, "new").ok());
         QCOMPARE(contents(target), QByteArray("new"));
-        QCOMPARE(allFiles(dir.path()).contains(before.front()), !removed);
-        QCOMPARE(allFiles(dir.path()).size(), removed ? 1 : 2);
+        QCOMPARE(filesIn(dir.path()).contains(before.front()), !removed);
+        QCOMPARE(filesIn(dir.path()).size(), removed ? 1 : 2);
     }
 
     // A file the user may not write is not replaced, as writing it in place would fail; root
@@ -276,7 +269,7 @@ private slots:
                      qPrintable(answer));
             QCOMPARE(contents(target), QByteArray("old"));
         }
-        QCOMPARE(allFiles(dir.path()), QStringList{u"claim.ub4"_qs});
+        QCOMPARE(filesIn(dir.path()), QStringList{u"claim.ub4"_qs});
     }
 
     // A write that reported success survives a power cut: the folder is flushed after the

@@ -3,6 +3,7 @@
 #include "Fixtures.h"
 #include "PdfReading.h"
 #include "TempHome.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <sys/stat.h>
 
 using namespace cw::printing;
+using cw::test::writeFile;
 
 namespace {
 
@@ -46,15 +48,9 @@ Run claimwright(const QStringList& arguments, const cw::test::TempHome& home,
             QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // Every entry of the folder but the folders, hidden ones too, with the contents of the regular
 // files.
-QMap<QString, QByteArray> filesIn(const QString& folder) {
+QMap<QString, QByteArray> snapshot(const QString& folder) {
     QMap<QString, QByteArray> files;
     const QFileInfoList entries =
         QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
@@ -173,7 +169,9 @@ private slots:
             rules);
         QCOMPARE(run.status, int(kAllPrinted));
         QVERIFY2(run.err.contains(u"Doe, Jane"_qs) == logged, qPrintable(run.err));
-        QCOMPARE(run.err.contains(u"hcfaclaimwright.exe: PrintText field:/011/ text:'Doe, Jane'"_qs), logged);
+        QCOMPARE(
+            run.err.contains(u"hcfaclaimwright.exe: PrintText field:/011/ text:'Doe, Jane'"_qs),
+            logged);
     }
 
     void statuses_data() {
@@ -247,16 +245,16 @@ private slots:
         QVERIFY(QDir(home.path()).mkdir(u"sub"_qs));
         QVERIFY(QFile::link(u"a.ub4"_qs, home.file(u"link.pdf"_qs)));
         QCOMPARE(::mkfifo(QFile::encodeName(home.file(u"pipe.pdf"_qs)).constData(), 0600), 0);
-        const auto before = filesIn(home.path());
+        const auto before = snapshot(home.path());
 
         const Run run = claimwright(arguments, home);
         QCOMPARE(run.status, status);
         QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
         if (status == kBadCommandLine) {
-            QCOMPARE(filesIn(home.path()), before);
+            QCOMPARE(snapshot(home.path()), before);
         } else {
             QCOMPARE(cw::test::pdfPageCount(home.file(u"earlier.pdf"_qs)), 1);
-            QCOMPARE(filesIn(home.path()).keys(), before.keys());
+            QCOMPARE(snapshot(home.path()).keys(), before.keys());
         }
     }
 };

@@ -3,6 +3,7 @@
 #include "PdfReading.h"
 #include "PrintJobFixture.h"
 #include "TempHome.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "platform/DebugOutput.h"
 #include "platform/StagedFile.h"
@@ -10,7 +11,6 @@
 #include "printing/PrintLog.h"
 #include "resources/ResourcePaths.h"
 
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -24,7 +24,9 @@
 
 using namespace cw::printing;
 using cw::prefs::Pref;
+using cw::test::filesIn;
 using cw::test::PrintRun;
+using cw::test::writeFile;
 
 namespace {
 
@@ -37,17 +39,6 @@ cw::model::ClaimValues claimNamed(const QString& patient) {
 QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-// The files of a folder, hidden ones too.
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }
 
 void chooseColourPicture(PrintRun& run) {
