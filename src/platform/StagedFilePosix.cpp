@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -176,7 +178,9 @@ Result<StagedFile> StagedFile::create(const QString& target) {
     if (::faccessat(folder, name.constData(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
         return fail(errno);
 
-    QByteArray tempName = '.' + name + kMarker + kRandomPart;
+    // A long target name is cut short, so the temporary name stays within the system's limit.
+    const qsizetype kept = NAME_MAX - 1 - std::strlen(kMarker) - std::strlen(kRandomPart);
+    QByteArray tempName = '.' + name.left(kept) + kMarker + kRandomPart;
     QByteArray tempPath = folderPath + '/' + tempName;
     const int file = ::mkostemp(tempPath.data(), O_CLOEXEC);
     if (file < 0)

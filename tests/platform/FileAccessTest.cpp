@@ -108,6 +108,15 @@ private slots:
         QCOMPARE(filesIn(dir.path()), QStringList{u"claim.ub4"_qs});
     }
 
+    // The temporary file's name must not pass the system's limit where the target's does not.
+    void longestNameIsWritten() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString(255, u'x'));
+        QVERIFY(writeFileAtomically(path, "claim").ok());
+        QCOMPARE(contents(path), QByteArray("claim"));
+        QCOMPARE(filesIn(dir.path()), QStringList{QString(255, u'x')});
+    }
+
     void writeIntoMissingFolderFails() {
         QTemporaryDir dir;
         const auto written = writeFileAtomically(dir.filePath(QStringLiteral("no/such.ub4")), "x");
