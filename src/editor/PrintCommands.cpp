@@ -6,8 +6,6 @@
 #include "printing/PrintFontSettings.h"
 #include "printing/PrintModeDialog.h"
 
-#include <QDir>
-
 namespace cw::editor {
 
 using prefs::FlagState;
@@ -45,19 +43,12 @@ printing::PrintSettings PrintCommands::settings() const {
 }
 
 bool PrintCommands::printLoadedClaim(QPrinter& printer, int copies) {
-    auto printed = m_engine.printClaim(
+    const auto printed = m_engine.printClaim(
         printer, printing::TextSource::claim(m_context.document.values()), copies, settings());
     if (!printed) {
         m_context.errors.handle(printed.error());
         return false;
     }
-    // The file chosen was written by an earlier print of this session and is kept; say where
-    // this one went.
-    if (!printed->pdfPath.isEmpty() && printed->pdfPath != printer.outputFileName())
-        m_context.dialogs.showMessage(
-            tr("%1 was written by an earlier print and is kept. This print is in %2.")
-                .arg(QDir::toNativeSeparators(printer.outputFileName()),
-                     QDir::toNativeSeparators(printed->pdfPath)));
     return true;
 }
 

@@ -10,10 +10,13 @@
 
 namespace cw::platform {
 
-// Reads the whole file. A file larger than maxBytes is refused before anything is read.
+// Reads the whole file. Only regular files are read: a folder, named pipe, device or socket is
+// refused, as is a file larger than maxBytes, before anything is read. On failure errno holds
+// the code of the call that failed, 0 where none did.
 Result<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
 
-// Writes a temporary file beside the target and renames it over the target.
+// Writes the bytes to a StagedFile beside the target and commits it. On failure errno holds the
+// code of the call that failed.
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace cw::platform

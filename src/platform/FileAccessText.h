@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QString>
 
+#include <cstring>
+
 namespace cw::platform::detail {
 
 inline QString tr(const char* text) {
@@ -14,6 +16,11 @@ inline QString tr(const char* text) {
 
 inline QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// The system's own words for an errno value.
+inline QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace cw::platform::detail

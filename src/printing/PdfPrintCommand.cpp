@@ -8,6 +8,9 @@
 #include "printing/PrintFontSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -37,12 +40,52 @@ Result<PrintModeChoice> modeFrom(const QString& word) {
     return Error{tr("--mode takes text, black or color, not \"%1\".").arg(word)};
 }
 
+// The most copies of each claim one run prints; more is a typing mistake, and would run for
+// minutes while the PDF grows by a page a copy.
+constexpr int kMaxCopies = 100;
+
 Result<int> copiesFrom(const QString& text) {
     bool ok = false;
     const int copies = text.toInt(&ok);
-    if (!ok || copies < 1)
-        return Error{tr("--copies takes a whole number of 1 or more, not \"%1\".").arg(text)};
+    if (!ok || copies < 1 || copies > kMaxCopies)
+        return Error{tr("--copies takes a whole number from 1 to %1, not \"%2\".")
+                         .arg(QString::number(kMaxCopies), text)};
     return copies;
+}
+
+// The same file however the path is spelt, where it exists.
+QString fileIdentity(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+bool isPdfFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) // a named pipe would keep the read waiting
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
+// The PDF is written over nothing but an earlier PDF: a forgotten output name would otherwise
+// put it over the first claim.
+Result<void> checkOutput(const PdfPrintOptions& options) {
+    const QString& output = options.outputPath;
+    if (output.endsWith(QLatin1StringView(".ub4"), Qt::CaseInsensitive))
+        return Error{
+            tr("\"%1\" after --print-pdf is the name of a claim file, not of a PDF.").arg(output)};
+    const QString outputFile = fileIdentity(output);
+    for (const QString& claim : options.claimPaths)
+        if (fileIdentity(claim) == outputFile)
+            return Error{tr("\"%1\" after --print-pdf is the claim file \"%2\"; it is not "
+                            "written over.")
+                             .arg(output, claim)};
+    const QFileInfo info(output);
+    if (info.exists() && !info.isDir() && !isPdfFile(output))
+        return Error{tr("\"%1\" after --print-pdf exists and is not a PDF file; it is not "
+                        "written over.")
+                         .arg(output)};
+    return {};
 }
 
 } // namespace
@@ -100,6 +143,8 @@ Result<PdfPrintOptions> parsePdfPrintArguments(const QStringList& arguments) {
         return Error{tr("--print-pdf OUT.pdf is missing.")};
     if (options.claimPaths.isEmpty())
         return Error{tr("No claim file to print was given.")};
+    if (const Result<void> usable = checkOutput(options); !usable)
+        return Error{usable.error()};
     return options;
 }
 
@@ -116,13 +161,16 @@ QString pdfPrintUsage() {
               "  --mode text    text only, as for pre-printed forms\n"
               "  --mode black   text with a black-and-white picture of the form\n"
               "  --mode color   text with a colour picture of the form\n"
-              "  --copies N     N copies of every claim (default 1)\n"
+              "  --copies N     N copies of every claim, 1 to %1 (default 1)\n"
               "  --help         this text\n"
+              "OUT.pdf may be an earlier PDF, which is replaced once the print has finished,\n"
+              "but never one of the claims, a name ending in .ub4 or another kind of file.\n"
               "A claim file that cannot be read is named on standard error and skipped.\n"
               "\n"
               "Exit status: 0 every claim printed; 1 the PDF was written but claims were\n"
               "skipped; 2 bad command line; 3 nothing printed (no claim could be read, or the\n"
-              "PDF could not be written).\n");
+              "PDF could not be written).\n")
+        .arg(kMaxCopies);
 }
 
 PdfPrintStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTextStream& err) {

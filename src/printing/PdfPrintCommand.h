@@ -29,7 +29,7 @@ struct PdfPrintOptions {
     bool helpOnly = false;
     QString outputPath;
     std::optional<PrintModeChoice> mode; // the committed print mode when absent
-    int copies = 1;
+    int copies = 1;                      // 1 to 100
     QStringList claimPaths;
 };
 
@@ -37,6 +37,8 @@ struct PdfPrintOptions {
 // help; any other command line starts the editor.
 bool isPdfPrintCommandLine(const QStringList& arguments);
 
+// The options, or why the command line is refused. Besides the words themselves that is an
+// output that would replace one of the claims or a file that is not a PDF.
 Result<PdfPrintOptions> parsePdfPrintArguments(const QStringList& arguments);
 
 QString pdfPrintUsage();

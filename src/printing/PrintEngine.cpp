@@ -1,7 +1,7 @@
 #include "printing/PrintEngine.h"
 
 #include "model/FieldCatalogue.h"
-#include "platform/FileAccess.h"
+#include "platform/StagedFile.h"
 #include "printing/DeviceMetrics.h"
 #include "printing/PrintLog.h"
 #include "printing/PrintPositionTable.h"
@@ -17,16 +17,12 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryDir>
 
 #include <optional>
 
 namespace cw::printing {
 
 namespace {
-
-// A PDF of many claims is a few megabytes; the limit only guards the read-back.
-constexpr qint64 kMaxPdfBytes = qint64(1) << 30;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("PrintEngine", text);
@@ -54,15 +50,15 @@ bool isPdfPrinter(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat;
 }
 
-// A PDF job draws into a temporary file; only a finished document reaches the chosen path,
-// through the atomic write, so a failed job never leaves half a PDF over an earlier one. The
+// A PDF job draws into a staged file beside the chosen one; only a finished document replaces
+// what is at the chosen path, so a failed job never leaves half a PDF over an earlier file. The
 // printer gets its own file name back whatever happens.
 class PdfTarget {
 public:
-    PdfTarget(QPrinter& printer, QString path)
+    explicit PdfTarget(QPrinter& printer)
         : m_printer(printer)
         , m_requested(printer.outputFileName())
-        , m_path(std::move(path)) {}
+        , m_path(QDir::cleanPath(QFileInfo(m_requested).absoluteFilePath())) {}
     ~PdfTarget() { m_printer.setOutputFileName(m_requested); }
     PdfTarget(const PdfTarget&) = delete;
     PdfTarget& operator=(const PdfTarget&) = delete;
@@ -77,27 +73,21 @@ public:
             return Error{tr("The PDF file \"%1\" cannot be written: the folder \"%2\" does not "
                             "exist.")
                              .arg(m_path, target.dir().path())};
-        if (!m_scratch.isValid())
-            return Error{tr("The PDF file \"%1\" cannot be written: no temporary folder can be "
-                            "made (%2).")
-                             .arg(m_path, m_scratch.errorString())};
-        m_printer.setOutputFileName(m_scratch.filePath(QStringLiteral("job.pdf")));
+        Result<platform::StagedFile> staged = platform::StagedFile::create(m_path);
+        if (!staged)
+            return Error{staged.error()};
+        m_staged.emplace(std::move(staged).value());
+        m_printer.setOutputFileName(m_staged->path());
         return {};
     }
 
-    Result<void> commit() const {
-        const Result<QByteArray> bytes =
-            platform::readWholeFile(m_printer.outputFileName(), kMaxPdfBytes);
-        if (!bytes)
-            return Error{bytes.error()};
-        return platform::writeFileAtomically(m_path, *bytes);
-    }
+    Result<void> commit() { return m_staged->commit(); }
 
 private:
     QPrinter& m_printer;
     QString m_requested;
     QString m_path;
-    QTemporaryDir m_scratch;
+    std::optional<platform::StagedFile> m_staged;
 };
 
 // The guarded end of the document: once it was started it is always ended, also when drawing
@@ -259,7 +249,7 @@ Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const T
     job.jobNumber = ++m_jobCounter;
     std::optional<PdfTarget> pdf;
     if (isPdfPrinter(printer) && !printer.outputFileName().isEmpty())
-        pdf.emplace(printer, m_pdfNames.pathFor(printer.outputFileName()));
+        pdf.emplace(printer);
     printLog(QStringLiteral("-----------print job #") + QString::number(job.jobNumber) + u' ' +
              printerNameOf(printer, pdf) + QStringLiteral("-----------"));
 
@@ -293,7 +283,6 @@ Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const T
     if (pdf) {
         if (const Result<void> written = pdf->commit(); !written)
             return Error{written.error()};
-        m_pdfNames.markWritten(pdf->path());
         job.pdfPath = pdf->path();
     }
     return job;

@@ -5,14 +5,12 @@
 // text, and logs each step. It prints on whatever printer it is given: a CUPS printer or a PDF
 // file. A printer that cannot make copies itself (a PDF file) gets one page per copy.
 //
-// One engine lives for the run: it counts the jobs, keeps the decoded form picture and knows
-// which PDF files its jobs wrote.
+// One engine lives for the run: it counts the jobs and keeps the decoded form picture.
 
 #include "platform/Result.h"
 #include "prefs/TypedPreferences.h"
 #include "printing/FieldOffsets.h"
 #include "printing/FormPicture.h"
-#include "printing/PdfOutputNames.h"
 #include "printing/PrintFontSettings.h"
 #include "printing/PrintModeSettings.h"
 #include "printing/PrintPositions.h"
@@ -73,7 +71,6 @@ private:
 
     int m_jobCounter = 0;
     FormPictures m_pictures;
-    PdfOutputNames m_pdfNames;
 };
 
 } // namespace cw::printing

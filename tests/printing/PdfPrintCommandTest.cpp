@@ -3,12 +3,19 @@
 #include "Fixtures.h"
 #include "PdfReading.h"
 #include "TempHome.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 
+#include <QDir>
+#include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace cw::printing;
+using cw::test::writeFile;
 
 namespace {
 
@@ -19,10 +26,16 @@ struct Run {
 };
 
 // The program itself, as a user starts it from a shell without a display.
-Run claimwright(const QStringList& arguments, const cw::test::TempHome& home) {
+// extraEnvironment holds NAME=value settings.
+Run claimwright(const QStringList& arguments, const cw::test::TempHome& home,
+                const QStringList& extraEnvironment = {}) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("QT_LOGGING_RULES"));
+    environment.remove(QStringLiteral("CLAIMWRIGHT_DEBUG_CHANNEL"));
+    for (const QString& setting : extraEnvironment)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("HOME"), home.path());
@@ -35,6 +48,20 @@ Run claimwright(const QStringList& arguments, const cw::test::TempHome& home) {
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// Every entry of the folder but the folders, hidden ones too, with the contents of the regular
+// files.
+QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        QFile file(entry.filePath());
+        files[entry.fileName()] =
+            entry.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    return files;
 }
 
 } // namespace
@@ -83,7 +110,19 @@ private slots:
             << "text, black or color, not \"grey\"";
         QTest::newRow("no copies")
             << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"0"_qs, u"a.ub4"_qs}
-            << "1 or more, not \"0\"";
+            << "from 1 to 100, not \"0\"";
+        QTest::newRow("too many copies")
+            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"101"_qs, u"a.ub4"_qs}
+            << "from 1 to 100, not \"101\"";
+        QTest::newRow("a million copies") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs,
+                                                         u"--copies"_qs, u"1000000"_qs, u"a.ub4"_qs}
+                                          << "from 1 to 100, not \"1000000\"";
+        QTest::newRow("PDF name forgotten")
+            << QStringList{u"--print-pdf"_qs, u"a.ub4"_qs, u"b.ub4"_qs}
+            << "\"a.ub4\" after --print-pdf is the name of a claim file";
+        QTest::newRow("claim name in capitals")
+            << QStringList{u"--print-pdf"_qs, u"A.UB4"_qs, u"b.ub4"_qs}
+            << "\"A.UB4\" after --print-pdf is the name of a claim file";
         QTest::newRow("copies not a number")
             << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"two"_qs, u"a.ub4"_qs}
             << "not \"two\"";
@@ -115,6 +154,33 @@ private slots:
         QCOMPARE(cw::test::pdfPageCount(home.file(u"out.pdf"_qs)), 4);
     }
 
+    // The print log carries every field of the claims printed: it reaches standard error only
+    // when the user switches it on.
+    void printLogOnlyWhenSwitchedOn_data() {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("off") << QStringList() << false;
+        QTest::newRow("other categories on")
+            << QStringList{u"QT_LOGGING_RULES=qt.*.debug=false"_qs} << false;
+        QTest::newRow("logging rule")
+            << QStringList{u"QT_LOGGING_RULES=claimwright.debugchannel.debug=true"_qs} << true;
+        QTest::newRow("environment variable")
+            << QStringList{u"CLAIMWRIGHT_DEBUG_CHANNEL=1"_qs} << true;
+    }
+    void printLogOnlyWhenSwitchedOn() {
+        QFETCH(QStringList, environment);
+        QFETCH(bool, logged);
+        cw::test::TempHome home;
+        const Run run = claimwright(
+            {u"--print-pdf"_qs, u"out.pdf"_qs, cw::test::fixturePath("claim-sample.ub4")}, home,
+            environment);
+        QCOMPARE(run.status, int(kAllPrinted));
+        QVERIFY2(run.err.contains(u"Doe, Jane"_qs) == logged, qPrintable(run.err));
+        QCOMPARE(
+            run.err.contains(u"hcfaclaimwright.exe: PrintText field:/011/ text:'Doe, Jane'"_qs),
+            logged);
+    }
+
     void statuses_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -132,6 +198,10 @@ private slots:
             << int(kNothingPrinted) << "does not exist";
         QTest::newRow("bad option") << QStringList{u"--print-pdf"_qs, u"x.pdf"_qs, u"--fast"_qs}
                                     << int(kBadCommandLine) << "Unknown option";
+        QTest::newRow("too many copies")
+            << QStringList{u"--print-pdf"_qs, u"many.pdf"_qs, u"--copies"_qs, u"1000000"_qs,
+                           cw::test::fixturePath("claim-sample.ub4")}
+            << int(kBadCommandLine) << "from 1 to 100";
         QTest::newRow("help") << QStringList{u"--help"_qs} << int(kAllPrinted) << "Exit status";
     }
     void statuses() {
@@ -142,6 +212,57 @@ private slots:
         const Run run = claimwright(arguments, home);
         QCOMPARE(run.status, status);
         QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+    }
+
+    // The PDF goes over nothing but an earlier PDF. In the home folder: the claims a.ub4, b.ub4
+    // and "claim", the folder "sub", link.pdf (a link to a.ub4), notes.pdf (text), pipe.pdf (a
+    // named pipe) and earlier.pdf (a PDF).
+    void outputIsNeverAClaimOrAnotherFile_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const QString pdf = u"--print-pdf"_qs;
+        QTest::newRow("PDF name forgotten")
+            << QStringList{pdf, u"a.ub4"_qs, u"b.ub4"_qs} << int(kBadCommandLine)
+            << "\"a.ub4\" after --print-pdf is the name of a claim file";
+        QTest::newRow("the claim it prints") << QStringList{pdf, u"claim"_qs, u"claim"_qs}
+                                             << int(kBadCommandLine) << "is the claim file";
+        QTest::newRow("the claim by another path")
+            << QStringList{pdf, u"sub/../claim"_qs, u"a.ub4"_qs, u"./claim"_qs}
+            << int(kBadCommandLine) << "is the claim file \"./claim\"";
+        QTest::newRow("a link to the claim") << QStringList{pdf, u"link.pdf"_qs, u"a.ub4"_qs}
+                                             << int(kBadCommandLine) << "is the claim file";
+        QTest::newRow("a text file") << QStringList{pdf, u"notes.pdf"_qs, u"a.ub4"_qs}
+                                     << int(kBadCommandLine) << "exists and is not a PDF file";
+        QTest::newRow("a named pipe") << QStringList{pdf, u"pipe.pdf"_qs, u"a.ub4"_qs}
+                                      << int(kBadCommandLine) << "exists and is not a PDF file";
+        QTest::newRow("an earlier PDF") << QStringList{pdf, u"earlier.pdf"_qs, u"a.ub4"_qs}
+                                        << int(kAllPrinted) << "printed 1 of 1 claims";
+    }
+    void outputIsNeverAClaimOrAnotherFile() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        cw::test::TempHome home;
+        const QByteArray claim = cw::test::fixture("claim-sample.ub4");
+        for (const char* name : {"a.ub4", "b.ub4", "claim"})
+            writeFile(home.file(QLatin1StringView(name)), claim);
+        writeFile(home.file(u"notes.pdf"_qs), "not a PDF");
+        writeFile(home.file(u"earlier.pdf"_qs), "%PDF-1.4\n% an earlier print\n");
+        QVERIFY(QDir(home.path()).mkdir(u"sub"_qs));
+        QVERIFY(QFile::link(u"a.ub4"_qs, home.file(u"link.pdf"_qs)));
+        QCOMPARE(::mkfifo(QFile::encodeName(home.file(u"pipe.pdf"_qs)).constData(), 0600), 0);
+        const auto before = snapshot(home.path());
+
+        const Run run = claimwright(arguments, home);
+        QCOMPARE(run.status, status);
+        QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+        if (status == kBadCommandLine) {
+            QCOMPARE(snapshot(home.path()), before);
+        } else {
+            QCOMPARE(cw::test::pdfPageCount(home.file(u"earlier.pdf"_qs)), 1);
+            QCOMPARE(snapshot(home.path()).keys(), before.keys());
+        }
     }
 };
 

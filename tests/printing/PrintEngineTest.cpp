@@ -231,9 +231,9 @@ private slots:
         QCOMPARE(lines.mid(6 + 509, 3),
                  (QStringList{logged("PrintText succeed"), logged("EndDoc try"),
                               logged("EndDoc succeed")}));
-        // The second job to the same PDF writes a file of its own.
+        // The second job to the same PDF writes it again.
         QCOMPARE(lines[perJob + 2], logged("-----------print job #2 ") +
-                                        pdfPath(QStringLiteral("log-2.pdf")) +
+                                        pdfPath(QStringLiteral("log.pdf")) +
                                         QStringLiteral("-----------"));
     }
 };

@@ -1,8 +1,12 @@
+#include "Fixtures.h"
+#include "ForkedChild.h"
 #include "PdfReading.h"
 #include "PrintJobFixture.h"
 #include "TempHome.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "platform/DebugOutput.h"
+#include "platform/StagedFile.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrintLog.h"
 #include "resources/ResourcePaths.h"
@@ -11,12 +15,18 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 
+#include <csignal>
+#include <optional>
+
 using namespace cw::printing;
 using cw::prefs::Pref;
+using cw::test::filesIn;
 using cw::test::PrintRun;
+using cw::test::writeFile;
 
 namespace {
 
@@ -136,28 +146,69 @@ private slots:
                          .isNull());
     }
 
-    // Later jobs of the run to the same PDF get numbered names, skipping files that exist; the
-    // first PDF stays as it was written, and the printer keeps the name the user chose.
-    void laterJobsNeverReplaceThisRunsPdfs() {
+    // A job to an existing PDF replaces it, whoever wrote it, but only once the job has
+    // finished: a job that fails after its document was started leaves the file as it was.
+    // Nothing else is left in the folder, and the printer keeps the name the user chose.
+    void onlyAFinishedJobReplacesThePdf() {
+        writeFile(path("claim.pdf"), "someone else's file");
+        writeFile(path("corrupt.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 21));
         PrintRun run;
-        const auto claim = claimNamed(QStringLiteral("PATIENT"));
+        chooseColourPicture(run);
+        const auto first = claimNamed(QStringLiteral("FIRSTPATIENT"));
+        const auto second = claimNamed(QStringLiteral("SECONDPATIENT"));
         auto printer = cw::test::pdfPrinter(path("claim.pdf"));
-        QFile existing(path("claim-2.pdf"));
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.write("someone else's file");
-        existing.close();
+
+        PrintEngine broken(FormPictures(path("corrupt.jpg")));
+        QVERIFY(!broken.printClaim(*printer, TextSource::claim(first), 1, run.settings()).ok());
+        QCOMPARE(readBytes(path("claim.pdf")), QByteArray("someone else's file"));
 
         PrintEngine engine;
-        QCOMPARE(engine.printClaim(*printer, TextSource::claim(claim), 1, run.settings())->pdfPath,
-                 path("claim.pdf"));
-        const QByteArray firstPdf = readBytes(path("claim.pdf"));
-        QCOMPARE(engine.printClaim(*printer, TextSource::claim(claim), 1, run.settings())->pdfPath,
-                 path("claim-3.pdf"));
-        QCOMPARE(engine.printClaim(*printer, TextSource::claim(claim), 1, run.settings())->pdfPath,
-                 path("claim-4.pdf"));
-        QCOMPARE(printer->outputFileName(), path("claim.pdf"));
-        QCOMPARE(readBytes(path("claim.pdf")), firstPdf);
-        QCOMPARE(readBytes(path("claim-2.pdf")), QByteArray("someone else's file"));
+        for (const auto* claim : {&first, &second}) {
+            const auto job =
+                engine.printClaim(*printer, TextSource::claim(*claim), 1, run.settings());
+            QVERIFY2(job.ok(), job.ok() ? "" : qPrintable(job.error()));
+            QCOMPARE(job->pdfPath, path("claim.pdf"));
+            QCOMPARE(printer->outputFileName(), path("claim.pdf"));
+        }
+        const auto words = cw::test::pdfWords(path("claim.pdf"));
+        QVERIFY(!cw::test::wordBox(words, QStringLiteral("SECONDPATIENT")).isNull());
+        QVERIFY(cw::test::wordBox(words, QStringLiteral("FIRSTPATIENT")).isNull());
+        QCOMPARE(filesIn(m_home->path()), (QStringList{u"claim.pdf"_qs, u"corrupt.jpg"_qs}));
+    }
+
+    // The job draws beside the PDF it replaces, so it needs no temporary folder elsewhere, and
+    // it clears away what a killed job left there.
+    void jobWorksBesideItsPdf() {
+        const QString pdf = path("claim.pdf");
+        cw::test::ForkedChild killedJob([&] {
+            auto staged = cw::platform::StagedFile::create(pdf);
+            if (!staged)
+                return staged.error().toUtf8();
+            cw::platform::StagedFile file = std::move(staged).value();
+            if (file.write("%PDF-1.4 half a document"))
+                ::raise(SIGKILL);
+            return QByteArray("could not write");
+        });
+        QCOMPARE(killedJob.answer(), QByteArray());
+        QCOMPARE(filesIn(m_home->path()).size(), 1);
+
+        const std::optional<QByteArray> savedTemp =
+            qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+        // A file: no temporary folder can be made in it, not even by root.
+        qputenv("TMPDIR", QFile::encodeName(cw::test::fixturePath("claim-sample.ub4")));
+        const auto restore = qScopeGuard([&] {
+            if (savedTemp)
+                qputenv("TMPDIR", *savedTemp);
+            else
+                qunsetenv("TMPDIR");
+        });
+        PrintRun run;
+        auto printer = cw::test::pdfPrinter(pdf);
+        PrintEngine engine;
+        const auto job = engine.printClaim(*printer, TextSource::sample(), 1, run.settings());
+        QVERIFY2(job.ok(), job.ok() ? "" : qPrintable(job.error()));
+        QCOMPARE(cw::test::pdfPageCount(pdf), 1);
+        QCOMPARE(filesIn(m_home->path()), QStringList{u"claim.pdf"_qs});
     }
 
     // A bad alignment setting stops the job before anything is printed.
@@ -212,10 +263,7 @@ private slots:
     // A picture that cannot be decoded fails the job after the document was started: the
     // document is still ended, but no half-drawn PDF is left behind.
     void brokenPictureEndsTheDocumentAndWritesNothing() {
-        QFile corrupt(path("corrupt.jpg"));
-        QVERIFY(corrupt.open(QIODevice::WriteOnly));
-        corrupt.write(QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 21));
-        corrupt.close();
+        writeFile(path("corrupt.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 21));
         PrintRun run;
         chooseColourPicture(run);
         const auto claim = claimNamed(QStringLiteral("PATIENT"));
@@ -229,7 +277,7 @@ private slots:
                  (QStringList{kPrintLogPrefix + QStringLiteral("BeginDoc succeed"),
                               kPrintLogPrefix + QStringLiteral("EndDoc try"),
                               kPrintLogPrefix + QStringLiteral("EndDoc succeed")}));
-        QVERIFY(!QFile::exists(path("picture.pdf")));
+        QCOMPARE(filesIn(m_home->path()), QStringList{u"corrupt.jpg"_qs});
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
