@@ -6,7 +6,6 @@
 // /dev/null, as a shell user would throw it away.
 
 #include "model/ClaimFile.h"
-#include "platform/DebugOutput.h"
 #include "printing/JpegDecoder.h"
 #include "printing/PrintEngine.h"
 #include "resources/ResourcePaths.h"
@@ -51,10 +50,8 @@ void printOneJob(benchmark::State& state, PrintModeChoice mode) {
     cw::prefs::Preferences preferences;
     preferences.resetToDefaults();
     cw::prefs::TypedPreferences typedPreferences(preferences);
-    PrintModeSettings printMode(typedPreferences);
-    printMode.commit(mode);
-    const PrintFontSettings font(typedPreferences);
-    const FieldOffsets fieldOffsets;
+    PrintModeSettings(typedPreferences).commit(mode);
+    const PrintJobSettings settings = loadPrintJobSettings(typedPreferences, FieldOffsets());
     const auto claim = cw::model::readClaimFile(QStringLiteral(CLAIMWRIGHT_FULL_CLAIM));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -64,9 +61,7 @@ void printOneJob(benchmark::State& state, PrintModeChoice mode) {
     for (auto _ : state) {
         // A name of its own for every job, as a new run would write it.
         printer.setOutputFileName(scratch().filePath(QStringLiteral("job%1.pdf").arg(++job)));
-        cw::platform::DebugOutputCapture quiet;
-        const auto printed = engine.printClaim(printer, TextSource::claim(*claim), 1,
-                                               {printMode, font, fieldOffsets, typedPreferences});
+        const auto printed = engine.printClaim(printer, TextSource::claim(*claim), 1, settings);
         if (!printed)
             state.SkipWithError(qPrintable(printed.error()));
     }

@@ -1,7 +1,7 @@
 #include "editor/ApplicationErrorHandler.h"
 
-#include "platform/ErrorText.h"
 #include "editor/UserDialogs.h"
+#include "platform/ErrorText.h"
 
 namespace cw::editor {
 

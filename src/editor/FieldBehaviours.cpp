@@ -11,8 +11,8 @@
 #include "editor/FormCanvas.h"
 #include "editor/HintMap.h"
 #include "editor/HintTexts.h"
-#include "model/FieldCatalogue.h"
 #include "editor/UserDialogs.h"
+#include "model/FieldCatalogue.h"
 #include "printing/PrintFontSettings.h"
 
 #include <QKeyEvent>

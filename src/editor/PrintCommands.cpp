@@ -1,10 +1,11 @@
 #include "editor/PrintCommands.h"
 
 #include "editor/ApplicationErrorHandler.h"
+#include "editor/BusyCursor.h"
 #include "editor/UserDialogs.h"
-#include "printing/FontSettingsDialog.h"
+#include "printdialogs/FontSettingsDialog.h"
+#include "printdialogs/PrintModeDialog.h"
 #include "printing/PrintFontSettings.h"
-#include "printing/PrintModeDialog.h"
 
 namespace cw::editor {
 
@@ -26,25 +27,26 @@ QPrinter& PrintCommands::printer() {
     return *m_printer;
 }
 
-printing::PrintModeDialog& PrintCommands::printModeDialog() {
+printdialogs::PrintModeDialog& PrintCommands::printModeDialog() {
     if (!m_printModeDialog)
-        m_printModeDialog = new printing::PrintModeDialog(m_printMode, &m_context.window);
+        m_printModeDialog = new printdialogs::PrintModeDialog(m_printMode, &m_context.window);
     return *m_printModeDialog;
 }
 
-printing::FontSettingsDialog& PrintCommands::fontDialog() {
+printdialogs::FontSettingsDialog& PrintCommands::fontDialog() {
     if (!m_fontDialog)
-        m_fontDialog = new printing::FontSettingsDialog(m_context.font, &m_context.window);
+        m_fontDialog = new printdialogs::FontSettingsDialog(m_context.font, &m_context.window);
     return *m_fontDialog;
 }
 
-printing::PrintSettings PrintCommands::settings() const {
-    return {m_printMode, m_context.font, m_fieldOffsets, m_context.preferences};
+printing::PrintJobSettings PrintCommands::jobSettings() const {
+    return printing::loadPrintJobSettings(m_context.preferences, m_fieldOffsets);
 }
 
 bool PrintCommands::printLoadedClaim(QPrinter& printer, int copies) {
+    const BusyCursor busy;
     const auto printed = m_engine.printClaim(
-        printer, printing::TextSource::claim(m_context.document.values()), copies, settings());
+        printer, printing::TextSource::claim(m_context.document.values()), copies, jobSettings());
     if (!printed) {
         m_context.errors.handle(printed.error());
         return false;
@@ -84,7 +86,7 @@ void PrintCommands::Print1Click() {
 void PrintCommands::PrintPreview1Click() {
     m_context.dialogs.showPrintPreview(printer(), [this](QPrinter& preview) {
         const auto drawn = m_engine.previewClaim(
-            preview, printing::TextSource::claim(m_context.document.values()), settings());
+            preview, printing::TextSource::claim(m_context.document.values()), jobSettings());
         if (!drawn)
             m_context.errors.handle(drawn.error());
     });

@@ -18,10 +18,13 @@
 class QWidget;
 
 namespace cw::printing {
-class FontSettingsDialog;
 class PrintFontSettings;
+}
+
+namespace cw::printdialogs {
+class FontSettingsDialog;
 class PrintModeDialog;
-} // namespace cw::printing
+} // namespace cw::printdialogs
 
 namespace cw::editor {
 
@@ -65,25 +68,25 @@ public:
     // Made on first use: finding the system's printers takes longer than the whole start-up.
     QPrinter& printer();
     printing::PrintModeSettings& printMode() { return m_printMode; }
-    printing::FieldOffsets& fieldOffsets() { return m_fieldOffsets; }
-    printing::PrintEngine& engine() { return m_engine; }
 
 private:
-    printing::PrintSettings settings() const;
+    // The committed settings as a job reads them, loaded afresh for every job.
+    printing::PrintJobSettings jobSettings() const;
     // Prints the claim on the screen; failures go to the error handler. True when it printed.
     bool printLoadedClaim(QPrinter& printer, int copies);
 
     Context m_context;
     printing::PrintModeSettings m_printMode;
+    // The run's per-field offsets; all 0 until advanced alignment sets them.
     printing::FieldOffsets m_fieldOffsets;
     printing::PrintEngine m_engine;
-    printing::PrintModeDialog& printModeDialog();
-    printing::FontSettingsDialog& fontDialog();
+    printdialogs::PrintModeDialog& printModeDialog();
+    printdialogs::FontSettingsDialog& fontDialog();
 
     std::unique_ptr<QPrinter> m_printer;
     // Made the first time they are shown; they read the committed settings when they are made.
-    printing::PrintModeDialog* m_printModeDialog = nullptr;
-    printing::FontSettingsDialog* m_fontDialog = nullptr;
+    printdialogs::PrintModeDialog* m_printModeDialog = nullptr;
+    printdialogs::FontSettingsDialog* m_fontDialog = nullptr;
     std::function<bool()> m_askPrintMode;
     std::function<void()> m_openPrinterAlignment;
 };

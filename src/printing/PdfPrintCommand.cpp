@@ -5,7 +5,6 @@
 #include "prefs/PreferencesStore.h"
 #include "printing/FieldOffsets.h"
 #include "printing/PrintEngine.h"
-#include "printing/PrintFontSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -198,11 +197,8 @@ PdfPrintStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTe
     // A copy: the run's --mode must never reach the stored print mode.
     prefs::Preferences preferences = store.preferences();
     prefs::TypedPreferences runPreferences(preferences);
-    PrintModeSettings printMode(runPreferences);
     if (options.mode)
-        printMode.commit(*options.mode);
-    const PrintFontSettings font(runPreferences);
-    const FieldOffsets fieldOffsets;
+        PrintModeSettings(runPreferences).commit(*options.mode);
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -215,7 +211,7 @@ PdfPrintStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTe
         texts.push_back(TextSource::claim(claim));
     PrintEngine engine;
     const Result<PrintedJob> job = engine.printClaims(
-        printer, texts, options.copies, {printMode, font, fieldOffsets, runPreferences});
+        printer, texts, options.copies, loadPrintJobSettings(runPreferences, FieldOffsets()));
     if (!job) {
         err << tr("claimwright: nothing was printed: %1").arg(job.error()) << Qt::endl;
         return kNothingPrinted;

@@ -9,11 +9,9 @@
 #include "printing/TextPlacement.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -27,24 +25,6 @@ namespace {
 QString tr(const char* text) {
     return QCoreApplication::translate("PrintEngine", text);
 }
-
-class BusyCursor {
-public:
-    BusyCursor()
-        : m_app(qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        if (m_app)
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    ~BusyCursor() {
-        if (m_app)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    QGuiApplication* m_app;
-};
 
 bool isPdfPrinter(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat;
@@ -136,13 +116,13 @@ Result<void> checkPrinter(const QPrinter& printer) {
     return {};
 }
 
-void setUpPage(QPainter& painter, const PrintFontSettings& fontSettings) {
+void setUpPage(QPainter& painter, const PrintFont& printFont) {
     // Courier New as the insurers expect; fontconfig stands Liberation Mono in where it is
     // missing, and the hint keeps any other stand-in fixed-pitch.
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
-    font.setPointSize(fontSettings.size());
-    font.setBold(fontSettings.isBold());
+    font.setPointSize(printFont.size);
+    font.setBold(printFont.bold);
     painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setPen(Qt::black);
@@ -173,13 +153,12 @@ void printTexts(QPainter& painter, const DeviceMetrics& metrics, const TextSourc
 
 Result<int> PrintEngine::drawPages(QPainter& painter, QPrinter& printer,
                                    std::span<const TextSource> texts, int pagesPerCopy,
-                                   const PageLayout& layout, const PrintSettings& settings) {
+                                   const PageLayout& layout, const PrintJobSettings& settings) {
     setUpPage(painter, settings.font);
     const DeviceMetrics metrics = deviceMetrics(printer);
     int pageCount = 0;
     for (const TextSource& text : texts) {
-        const PictureKind kind =
-            text.isSample() ? PictureKind::None : settings.printMode.pictureKind();
+        const PictureKind kind = text.isSample() ? PictureKind::None : settings.picture;
         for (int copy = 0; copy < pagesPerCopy; ++copy) {
             if (pageCount > 0 && !printer.newPage())
                 return Error{tr("The printer could not start page %1.").arg(pageCount + 1)};
@@ -198,15 +177,15 @@ Result<int> PrintEngine::drawPages(QPainter& painter, QPrinter& printer,
     return pageCount;
 }
 
-Result<PrintEngine::PageLayout> PrintEngine::pageLayout(const PrintSettings& settings) {
-    const Result<PageOffsets> pageOffsets = computePageOffsets(settings.preferences);
+Result<PrintEngine::PageLayout> PrintEngine::pageLayout(const PrintJobSettings& settings) {
+    const Result<PageOffsets>& pageOffsets = settings.pageOffsets;
     if (!pageOffsets)
         return Error{pageOffsets.error()};
     return PageLayout{*pageOffsets, computePrintPositions(*pageOffsets, settings.fieldOffsets)};
 }
 
 Result<void> PrintEngine::previewClaim(QPrinter& preview, const TextSource& text,
-                                       const PrintSettings& settings) {
+                                       const PrintJobSettings& settings) {
     const Result<PageLayout> layout = pageLayout(settings);
     if (!layout)
         return Error{layout.error()};
@@ -227,17 +206,16 @@ PrintEngine::PrintEngine(FormPictures pictures)
     : m_pictures(std::move(pictures)) {}
 
 Result<PrintedJob> PrintEngine::printClaim(QPrinter& printer, const TextSource& text, int copies,
-                                           const PrintSettings& settings) {
+                                           const PrintJobSettings& settings) {
     return printClaims(printer, std::span(&text, 1), copies, settings);
 }
 
 Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const TextSource> texts,
-                                            int copies, const PrintSettings& settings) {
+                                            int copies, const PrintJobSettings& settings) {
     if (copies < 1)
         return Error{tr("The number of copies must be 1 or more, not %1.").arg(copies)};
     if (texts.empty())
         return Error{tr("There is nothing to print.")};
-    const BusyCursor busy;
 
     printLog(QStringLiteral("PrintAlignment try"));
     const Result<PageLayout> layout = pageLayout(settings);

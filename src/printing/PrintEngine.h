@@ -8,11 +8,8 @@
 // One engine lives for the run: it counts the jobs and keeps the decoded form picture.
 
 #include "platform/Result.h"
-#include "prefs/TypedPreferences.h"
-#include "printing/FieldOffsets.h"
 #include "printing/FormPicture.h"
-#include "printing/PrintFontSettings.h"
-#include "printing/PrintModeSettings.h"
+#include "printing/PrintJobSettings.h"
 #include "printing/PrintPositions.h"
 #include "printing/TextSource.h"
 
@@ -24,14 +21,6 @@ class QPainter;
 class QPrinter;
 
 namespace cw::printing {
-
-// What a job reads besides its texts; every caller passes the run's settings.
-struct PrintSettings {
-    const PrintModeSettings& printMode;
-    const PrintFontSettings& font;
-    const FieldOffsets& fieldOffsets;
-    const prefs::TypedPreferences& preferences; // PRINTALIGNMENT1..7
-};
 
 struct PrintedJob {
     int jobNumber = 0;
@@ -46,15 +35,15 @@ public:
 
     // printClaim: one text source, copies >= 1. The sample text never gets a picture.
     Result<PrintedJob> printClaim(QPrinter& printer, const TextSource& text, int copies,
-                                  const PrintSettings& settings);
+                                  const PrintJobSettings& settings);
     // One job, one document: the pages of every text source in turn.
     Result<PrintedJob> printClaims(QPrinter& printer, std::span<const TextSource> texts, int copies,
-                                   const PrintSettings& settings);
+                                   const PrintJobSettings& settings);
 
     // Print preview: the page printClaim would draw, on a printer that only shows it. No
     // document is sent, so no job is counted and no file is written.
     Result<void> previewClaim(QPrinter& preview, const TextSource& text,
-                              const PrintSettings& settings);
+                              const PrintJobSettings& settings);
 
 private:
     // Where this job's page offsets and print positions put everything.
@@ -62,12 +51,12 @@ private:
         PageOffsets pageOffsets;
         PrintPositions positions;
     };
-    static Result<PageLayout> pageLayout(const PrintSettings& settings);
+    static Result<PageLayout> pageLayout(const PrintJobSettings& settings);
 
     // Every page of the open document; the number of pages drawn.
     Result<int> drawPages(QPainter& painter, QPrinter& printer, std::span<const TextSource> texts,
                           int pagesPerCopy, const PageLayout& layout,
-                          const PrintSettings& settings);
+                          const PrintJobSettings& settings);
 
     int m_jobCounter = 0;
     FormPictures m_pictures;

@@ -1,4 +1,4 @@
-#include "printing/PrintModeDialog.h"
+#include "printdialogs/PrintModeDialog.h"
 
 #include "resources/ResourcePaths.h"
 
@@ -12,7 +12,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace cw::printing {
+namespace cw::printdialogs {
 
 namespace {
 
@@ -84,7 +84,7 @@ QLabel* description(const char* objectName, const QString& text) {
 
 } // namespace
 
-PrintModeDialog::PrintModeDialog(PrintModeSettings& settings, QWidget* parent)
+PrintModeDialog::PrintModeDialog(printing::PrintModeSettings& settings, QWidget* parent)
     : FixedDialog(parent)
     , m_settings(settings) {
     setObjectName(QStringLiteral("TFormPrintMode"));
@@ -153,12 +153,12 @@ void PrintModeDialog::formshow() {
     showCentred();
 }
 
-PrintModeChoice PrintModeDialog::selection() const {
+printing::PrintModeChoice PrintModeDialog::selection() const {
     return {.textOnly = m_optionRegular->isChecked(), .colour = m_checkBoxColor->isChecked()};
 }
 
 void PrintModeDialog::refreshUserInterface() {
-    const PrintModeChoice choice = selection();
+    const printing::PrintModeChoice choice = selection();
     m_labelRegular->setVisible(choice.textOnly);
     m_labelLinesAndBoxes->setVisible(!choice.textOnly && !choice.colour);
     m_labelLinesAndBoxesColor->setVisible(!choice.textOnly && choice.colour);
@@ -187,4 +187,4 @@ void PrintModeDialog::btnPrintModeCancelClick() {
     reject();
 }
 
-} // namespace cw::printing
+} // namespace cw::printdialogs

@@ -35,7 +35,10 @@ struct PrintRun {
     PrintRun(const PrintRun&) = delete;
     PrintRun& operator=(const PrintRun&) = delete;
 
-    printing::PrintSettings settings() const { return {printMode, font, fieldOffsets, view}; }
+    // The job settings as the program loads them, at the time of the call.
+    printing::PrintJobSettings settings() {
+        return printing::loadPrintJobSettings(view, fieldOffsets);
+    }
 };
 
 // A PDF printer whose printable area starts margins.left(), margins.top() points into the sheet.

@@ -9,7 +9,7 @@
 
 class QLayout;
 
-namespace cw::printing {
+namespace cw::printdialogs {
 
 class FixedDialog : public QDialog {
     Q_OBJECT
@@ -31,4 +31,4 @@ private:
     void centreOnDesktop();
 };
 
-} // namespace cw::printing
+} // namespace cw::printdialogs

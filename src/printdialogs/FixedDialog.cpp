@@ -1,11 +1,11 @@
-#include "printing/FixedDialog.h"
+#include "printdialogs/FixedDialog.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
 
-namespace cw::printing {
+namespace cw::printdialogs {
 
 FixedDialog::FixedDialog(QWidget* parent)
     : QDialog(parent) {
@@ -55,4 +55,4 @@ void FixedDialog::centreOnDesktop() {
     move(frame.topLeft());
 }
 
-} // namespace cw::printing
+} // namespace cw::printdialogs

@@ -1,7 +1,7 @@
 #include "PrintJobFixture.h"
 #include "TestRegistry.h"
-#include "printing/FontSettingsDialog.h"
-#include "printing/PrintModeDialog.h"
+#include "printdialogs/FontSettingsDialog.h"
+#include "printdialogs/PrintModeDialog.h"
 #include "printing/PrintModeSettings.h"
 
 #include <QCheckBox>
@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace cw::printdialogs;
 using namespace cw::printing;
 using cw::prefs::Pref;
 

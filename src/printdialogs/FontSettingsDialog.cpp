@@ -1,4 +1,4 @@
-#include "printing/FontSettingsDialog.h"
+#include "printdialogs/FontSettingsDialog.h"
 
 #include "prefs/TypedPreferences.h"
 
@@ -9,7 +9,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-namespace cw::printing {
+namespace cw::printdialogs {
 
 namespace {
 
@@ -17,7 +17,7 @@ constexpr int kListedSizes[] = {8, 9, 10, 12};
 
 } // namespace
 
-FontSettingsDialog::FontSettingsDialog(PrintFontSettings& font, QWidget* parent)
+FontSettingsDialog::FontSettingsDialog(printing::PrintFontSettings& font, QWidget* parent)
     : FixedDialog(parent)
     , m_font(font) {
     setObjectName(QStringLiteral("TFontSettings"));
@@ -88,4 +88,4 @@ void FontSettingsDialog::btnFontCancelClick() {
     hide();
 }
 
-} // namespace cw::printing
+} // namespace cw::printdialogs

@@ -4,21 +4,21 @@
 // or colour picture of the form, with a preview and a description of each. Made once and
 // hidden, never destroyed, by OK and Cancel; only OK commits.
 
-#include "printing/FixedDialog.h"
+#include "printdialogs/FixedDialog.h"
 #include "printing/PrintModeSettings.h"
 
 class QCheckBox;
 class QLabel;
 class QRadioButton;
 
-namespace cw::printing {
+namespace cw::printdialogs {
 
 class PrintModeDialog : public FixedDialog {
     Q_OBJECT
 
 public:
     // FormCreate: the controls from the committed print mode.
-    explicit PrintModeDialog(PrintModeSettings& settings, QWidget* parent = nullptr);
+    explicit PrintModeDialog(printing::PrintModeSettings& settings, QWidget* parent = nullptr);
 
     // Before a print: the controls back to the committed mode, then shown modally.
     DialogCode formshowmodal();
@@ -26,7 +26,7 @@ public:
     void formshow();
 
     // What the controls say now.
-    PrintModeChoice selection() const;
+    printing::PrintModeChoice selection() const;
 
     // The preview and description that belong to the controls' state.
     void refreshUserInterface();
@@ -41,7 +41,7 @@ private slots:
 private:
     void setControlsFromPrintMode();
 
-    PrintModeSettings& m_settings;
+    printing::PrintModeSettings& m_settings;
     QRadioButton* m_optionRegular;
     QRadioButton* m_optionLinesAndBoxes;
     QCheckBox* m_checkBoxColor;
@@ -52,4 +52,4 @@ private:
     QLabel* m_labelLinesAndBoxesColor;
 };
 
-} // namespace cw::printing
+} // namespace cw::printdialogs

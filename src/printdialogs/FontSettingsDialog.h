@@ -3,7 +3,7 @@
 // TFontSettings: the size and weight of the printed text. Made once and hidden, never destroyed,
 // by OK and Cancel; only OK commits to the print font settings.
 
-#include "printing/FixedDialog.h"
+#include "printdialogs/FixedDialog.h"
 #include "printing/PrintFontSettings.h"
 
 #include <optional>
@@ -11,14 +11,14 @@
 class QCheckBox;
 class QListWidget;
 
-namespace cw::printing {
+namespace cw::printdialogs {
 
 class FontSettingsDialog : public FixedDialog {
     Q_OBJECT
 
 public:
     // FormCreate: Bold as committed; the font itself was loaded with the preferences.
-    explicit FontSettingsDialog(PrintFontSettings& font, QWidget* parent = nullptr);
+    explicit FontSettingsDialog(printing::PrintFontSettings& font, QWidget* parent = nullptr);
 
     // Shown without waiting, the controls back to the committed font.
     void formshow();
@@ -35,9 +35,9 @@ private slots:
     void btnFontCancelClick();
 
 private:
-    PrintFontSettings& m_font;
+    printing::PrintFontSettings& m_font;
     QListWidget* m_sizes;
     QCheckBox* m_bold;
 };
 
-} // namespace cw::printing
+} // namespace cw::printdialogs
