@@ -4,11 +4,17 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace cw::printing {
 
 namespace {
 
 using prefs::Pref;
+
+// A shift of a whole sheet's height puts the text off the paper; anything larger does no more,
+// and would overflow the arithmetic of the bends.
+constexpr qint64 kLargestShift = 792;
 
 // The slot's integer less its default, which is the setting of a form that needs no shift.
 Result<int> offsetFrom(const prefs::TypedPreferences& preferences, Pref slot) {
@@ -19,7 +25,8 @@ Result<int> offsetFrom(const prefs::TypedPreferences& preferences, Pref slot) {
                                         "not a whole number. Set the alignment again in Printer "
                                         "Alignment before printing.")
                          .arg(QString(prefs::preferenceKey(slot).key), preferences.text(slot))};
-    return *value - prefs::TypedPreferences::defaultNumber(slot);
+    const qint64 offset = qint64(*value) - prefs::TypedPreferences::defaultNumber(slot);
+    return int(std::clamp(offset, -kLargestShift, kLargestShift));
 }
 
 // The shift between two anchors: the fraction first, then times the difference, then rounded.

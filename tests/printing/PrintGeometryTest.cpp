@@ -90,6 +90,32 @@ private slots:
         QCOMPARE(offsets->v4, 7);
     }
 
+    // Any whole number is a valid setting; the extremes shift by a sheet at most, without
+    // overflowing on the way.
+    void extremeSettingsShiftBySheetAtMost_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("smallest") << "-2147483648" << -792;
+        QTest::newRow("largest") << "2147483647" << 792;
+        QTest::newRow("a sheet and more") << "1000" << 792;
+        QTest::newRow("inside") << "-100" << -117;
+    }
+    void extremeSettingsShiftBySheetAtMost() {
+        QFETCH(QString, value);
+        QFETCH(int, offset);
+        cw::prefs::Preferences preferences = defaults();
+        for (int i = 0; i < 7; ++i)
+            preferences[cw::prefs::prefAt(i)] = i % 2 ? QStringLiteral("17") : value;
+        const auto offsets = computePageOffsets(cw::prefs::TypedPreferences(preferences));
+        QVERIFY(offsets.ok());
+        QCOMPARE(offsets->v1, offset);
+        QCOMPARE(cw::printing::shiftVertical(*offsets, 0), offset);
+        const int bent =
+            cw::printing::shiftVertical(*offsets, 200) - 200; // between the first two anchors
+        QVERIFY(bent >= std::min(offsets->v1, offsets->v2));
+        QVERIFY(bent <= std::max(offsets->v1, offsets->v2));
+    }
+
     void notAWholeNumberFailsNamingTheSetting_data() {
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("value");
