@@ -2,17 +2,19 @@
 
 // TForm1, the claim editor's main window.
 //
-// How the pieces meet: the window owns the FormCanvas (the form picture with one FieldEditor
-// and one CaptionLabel per catalogue field; the editors hold the claim's values) inside the
-// scroll box. DocumentCommands works on the canvas and keeps the document status; it asks its
-// questions through UserDialogs and reads and writes the preferences through the
-// PreferencesStore that the window loads at creation and saves when it closes.
-// AutomaticSettings holds the AutoFill and automatic-addition settings shown in the status bar,
-// with the typed-cell flags; AutomaticCommands switches them from the Options menu.
-// FieldBehaviours attaches the field handlers (moves, flags, AutoFill, automatic addition,
-// hints) to every editor the canvas makes. The committed print font lives in
-// PrintFontSettings; PrintCommands holds the rest of printing (engine, printer, print mode,
-// dialogs) behind the File menu's print entries. Errors that no command handles go to the
+// How the pieces meet: the window owns the claim: a ClaimDocument with the 509 values and the
+// document status. The FormCanvas inside the scroll box shows it (the form picture with one
+// CaptionLabel and one lazily made FieldEditor per catalogue field) and sends the user's edits
+// to it; nothing else holds a value. DocumentCommands (New, Open, Save, Save As, the prompts)
+// loads, saves and replaces the document; it asks its questions through UserDialogs.
+// FieldBehaviours binds the field handlers (moves, typed characters, hints) to the editors and
+// runs AutoFill and automatic addition on every change of the document; AutomaticSettings holds
+// those two settings and the typed-cell flags, and AutomaticCommands switches them from the
+// Options menu. PrintCommands prints the document through the print engine with the job
+// settings it loads afresh for every job, and shows the print dialogs; the committed print
+// font (PrintFontSettings) is shared with the field warnings. Every setting is read
+// and written through the typed view of the PreferencesStore, which the window loads at
+// creation and saves when it closes. Errors that no command handles go to the
 // ApplicationErrorHandler.
 
 #include "platform/UserRegistry.h"
