@@ -2,10 +2,10 @@
 // start-up; the first command-line argument is a claim file to open. With --print-pdf (or
 // --help) the program prints claim files to a PDF instead and never opens a window.
 
+#include "app/PdfPrintCommand.h"
 #include "editor/EditorApplication.h"
 #include "editor/MainWindow.h"
 #include "editor/ProgramTitle.h"
-#include "printing/PdfPrintCommand.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -24,7 +24,7 @@ QStringList argumentsOf(int argc, char** argv) {
 }
 
 int printToPdf(int argc, char** argv, const QStringList& arguments) {
-    using namespace cw::printing;
+    using namespace cw::app;
     QTextStream out(stdout);
     QTextStream err(stderr);
     const cw::Result<PdfPrintOptions> options = parsePdfPrintArguments(arguments);
@@ -50,7 +50,7 @@ int printToPdf(int argc, char** argv, const QStringList& arguments) {
 
 int main(int argc, char** argv) {
     const QStringList arguments = argumentsOf(argc, argv);
-    if (cw::printing::isPdfPrintCommandLine(arguments))
+    if (cw::app::isPdfPrintCommandLine(arguments))
         return printToPdf(argc, argv, arguments);
 
     cw::editor::EditorApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "printing/PdfPrintCommand.h"
+#include "app/PdfPrintCommand.h"
 
 #include "Fixtures.h"
 #include "PdfReading.h"
@@ -14,7 +14,7 @@
 
 #include <sys/stat.h>
 
-using namespace cw::printing;
+using namespace cw::app;
 using cw::test::writeFile;
 
 namespace {

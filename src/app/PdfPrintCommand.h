@@ -15,7 +15,7 @@
 
 class QTextStream;
 
-namespace cw::printing {
+namespace cw::app {
 
 // The exit statuses of a print from the command line.
 enum PdfPrintStatus {
@@ -28,8 +28,8 @@ enum PdfPrintStatus {
 struct PdfPrintOptions {
     bool helpOnly = false;
     QString outputPath;
-    std::optional<PrintModeChoice> mode; // the committed print mode when absent
-    int copies = 1;                      // 1 to 100
+    std::optional<printing::PrintModeChoice> mode; // the committed print mode when absent
+    int copies = 1;                                // 1 to 100
     QStringList claimPaths;
 };
 
@@ -46,4 +46,4 @@ QString pdfPrintUsage();
 // Prints; says on err which claims were skipped and why, and on out where the PDF went.
 PdfPrintStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTextStream& err);
 
-} // namespace cw::printing
+} // namespace cw::app

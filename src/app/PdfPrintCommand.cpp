@@ -1,4 +1,4 @@
-#include "printing/PdfPrintCommand.h"
+#include "app/PdfPrintCommand.h"
 
 #include "model/ClaimFile.h"
 #include "platform/UserRegistry.h"
@@ -18,7 +18,9 @@
 
 #include <vector>
 
-namespace cw::printing {
+namespace cw::app {
+
+using namespace cw::printing;
 
 namespace {
 
@@ -230,4 +232,4 @@ PdfPrintStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTe
                                                                                 : kSomeSkipped;
 }
 
-} // namespace cw::printing
+} // namespace cw::app
