@@ -1,10 +1,9 @@
-#include "printing/PdfPrintCommand.h"
-
 #include "Fixtures.h"
 #include "PdfReading.h"
 #include "TempHome.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
+#include "app/ExitStatus.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +13,7 @@
 
 #include <sys/stat.h>
 
-using namespace cw::printing;
+using namespace cw::app;
 using cw::test::writeFile;
 
 namespace {
@@ -66,78 +65,11 @@ QMap<QString, QByteArray> snapshot(const QString& folder) {
 
 } // namespace
 
-class PdfPrintCommandTest : public QObject {
+// Command lines the program carries out without a window, run as their own process.
+class HeadlessProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void whichCommandLinesPrint_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("prints");
-        QTest::newRow("no arguments") << QStringList{} << false;
-        QTest::newRow("a claim to open") << QStringList{u"claim.ub4"_qs} << false;
-        QTest::newRow("print") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"c.ub4"_qs} << true;
-        QTest::newRow("help") << QStringList{u"--help"_qs} << true;
-        QTest::newRow("a file after --") << QStringList{u"--"_qs, u"--help"_qs} << false;
-    }
-    void whichCommandLinesPrint() {
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, prints);
-        QCOMPARE(isPdfPrintCommandLine(arguments), prints);
-    }
-
-    void goodCommandLines() {
-        const auto options = parsePdfPrintArguments({u"--copies"_qs, u"3"_qs, u"a.ub4"_qs,
-                                                     u"--print-pdf"_qs, u"out.pdf"_qs, u"--mode"_qs,
-                                                     u"color"_qs, u"--"_qs, u"--b.ub4"_qs});
-        QVERIFY(options.ok());
-        QCOMPARE(options->outputPath, u"out.pdf"_qs);
-        QCOMPARE(options->copies, 3);
-        QVERIFY(options->mode && !options->mode->textOnly && options->mode->colour);
-        QCOMPARE(options->claimPaths, (QStringList{u"a.ub4"_qs, u"--b.ub4"_qs}));
-        QVERIFY(!parsePdfPrintArguments({u"--print-pdf"_qs, u"o.pdf"_qs, u"a.ub4"_qs})->mode);
-    }
-
-    void badCommandLines_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("no claim") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs} << "No claim";
-        QTest::newRow("no PDF") << QStringList{u"--mode"_qs, u"text"_qs, u"a.ub4"_qs}
-                                << "--print-pdf OUT.pdf is missing";
-        QTest::newRow("PDF name missing")
-            << QStringList{u"a.ub4"_qs, u"--print-pdf"_qs} << "--print-pdf needs a value";
-        QTest::newRow("unknown mode")
-            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--mode"_qs, u"grey"_qs, u"a.ub4"_qs}
-            << "text, black or color, not \"grey\"";
-        QTest::newRow("no copies")
-            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"0"_qs, u"a.ub4"_qs}
-            << "from 1 to 100, not \"0\"";
-        QTest::newRow("too many copies")
-            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"101"_qs, u"a.ub4"_qs}
-            << "from 1 to 100, not \"101\"";
-        QTest::newRow("a million copies") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs,
-                                                         u"--copies"_qs, u"1000000"_qs, u"a.ub4"_qs}
-                                          << "from 1 to 100, not \"1000000\"";
-        QTest::newRow("PDF name forgotten")
-            << QStringList{u"--print-pdf"_qs, u"a.ub4"_qs, u"b.ub4"_qs}
-            << "\"a.ub4\" after --print-pdf is the name of a claim file";
-        QTest::newRow("claim name in capitals")
-            << QStringList{u"--print-pdf"_qs, u"A.UB4"_qs, u"b.ub4"_qs}
-            << "\"A.UB4\" after --print-pdf is the name of a claim file";
-        QTest::newRow("copies not a number")
-            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--copies"_qs, u"two"_qs, u"a.ub4"_qs}
-            << "not \"two\"";
-        QTest::newRow("unknown option")
-            << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"--colour"_qs, u"a.ub4"_qs}
-            << "Unknown option \"--colour\"";
-    }
-    void badCommandLines() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, says);
-        const auto options = parsePdfPrintArguments(arguments);
-        QVERIFY(!options.ok());
-        QVERIFY2(options.error().contains(says), qPrintable(options.error()));
-    }
-
     // Two good claims and one that cannot be read, two copies each: the good ones print in
     // order, the bad one is named on standard error, and the status says a claim was skipped.
     void printsTheReadableClaimsAndNamesTheOthers() {
@@ -203,6 +135,10 @@ private slots:
                            cw::test::fixturePath("claim-sample.ub4")}
             << int(kBadCommandLine) << "from 1 to 100";
         QTest::newRow("help") << QStringList{u"--help"_qs} << int(kAllPrinted) << "Exit status";
+        QTest::newRow("version") << QStringList{u"--version"_qs} << int(kAllPrinted)
+                                 << QStringLiteral("Claimwright " CLAIMWRIGHT_VERSION "\n");
+        QTest::newRow("-v") << QStringList{u"-v"_qs} << int(kAllPrinted)
+                            << QStringLiteral("Claimwright " CLAIMWRIGHT_VERSION "\n");
     }
     void statuses() {
         QFETCH(QStringList, arguments);
@@ -212,6 +148,43 @@ private slots:
         const Run run = claimwright(arguments, home);
         QCOMPARE(run.status, status);
         QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
+    }
+
+    // The editor's command line is read once its application has taken out the options of
+    // Qt's own; a bad one is refused before a window opens (one that opened would keep the
+    // program running on the offscreen screen).
+    void badEditorCommandLinesOpenNoWindow_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("unknown option")
+            << QStringList{u"--colour"_qs, u"a.ub4"_qs} << "Unknown option \"--colour\".";
+        QTest::newRow("a claim named like an option")
+            << QStringList{u"-a.ub4"_qs} << "Unknown option \"-a.ub4\".";
+        QTest::newRow("a print option without --print-pdf")
+            << QStringList{u"--mode"_qs, u"text"_qs, u"a.ub4"_qs}
+            << "--print-pdf OUT.pdf is missing.";
+    }
+    void badEditorCommandLinesOpenNoWindow() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, says);
+        cw::test::TempHome home;
+        const Run run = claimwright(arguments, home, {u"QT_QPA_PLATFORM=offscreen"_qs});
+        QCOMPARE(run.status, int(kBadCommandLine));
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.endsWith(u"claimwright: "_qs + says +
+                                  u"\nRun claimwright --help for the usage.\n"_qs),
+                 qPrintable(run.err));
+    }
+
+    // Qt's own options are Qt's: a desktop that restores its session starts the program with
+    // -session, and users choose a style or a platform.
+    void qtOptionsStartTheEditor() {
+        cw::test::TempHome home;
+        const Run run = claimwright(
+            {u"-style"_qs, u"Fusion"_qs, u"-session"_qs, u"restored"_qs, u"-reverse"_qs}, home,
+            {u"QT_QPA_PLATFORM=offscreen"_qs, u"CLAIMWRIGHT_QUIT_AFTER_START=1"_qs});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(!run.err.contains(u"Unknown option"_qs), qPrintable(run.err));
     }
 
     // The PDF goes over nothing but an earlier PDF. In the home folder: the claims a.ub4, b.ub4
@@ -266,5 +239,5 @@ private slots:
     }
 };
 
-CW_REGISTER_TEST(PdfPrintCommandTest)
-#include "PdfPrintCommandTest.moc"
+CW_REGISTER_TEST(HeadlessProgramTest)
+#include "HeadlessProgramTest.moc"

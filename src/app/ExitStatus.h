@@ -1,0 +1,13 @@
+#pragma once
+
+namespace cw::app {
+
+// The exit statuses of the program when it runs without a window.
+enum ExitStatus {
+    kAllPrinted = 0,     // every claim is in the PDF; also the end of a help or version text
+    kSomeSkipped = 1,    // the PDF was written, but claims that could not be read are missing
+    kBadCommandLine = 2, // nothing was done
+    kNothingPrinted = 3, // no claim could be read, or the PDF could not be written
+};
+
+} // namespace cw::app
