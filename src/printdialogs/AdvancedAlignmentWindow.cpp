@@ -76,16 +76,21 @@ AdvancedAlignmentWindow::AdvancedAlignmentWindow(printing::FieldOffsets& offsets
     connect(m_vertical, &QSlider::valueChanged, this, &AdvancedAlignmentWindow::trkVertChange);
     connect(m_horizontal, &QSlider::valueChanged, this, &AdvancedAlignmentWindow::trkHorzChange);
 
+    auto* heading = new QLabel(tr("Moves the text of the field last clicked on the form:"), this);
+    heading->setObjectName(QStringLiteral("LabelField"));
+    heading->setWordWrap(true);
+    heading->setGeometry(48, 4, 168, 34);
+
     QFont big = font();
     big.setPointSizeF(big.pointSizeF() * 1.15);
     m_verticalAmount = new QLabel(this);
     m_verticalAmount->setObjectName(QStringLiteral("lbV"));
     m_verticalAmount->setFont(big);
-    m_verticalAmount->setGeometry(52, 36, 160, 22);
+    m_verticalAmount->setGeometry(52, 44, 160, 22);
     m_horizontalAmount = new QLabel(this);
     m_horizontalAmount->setObjectName(QStringLiteral("LbH"));
     m_horizontalAmount->setFont(big);
-    m_horizontalAmount->setGeometry(52, 70, 160, 22);
+    m_horizontalAmount->setGeometry(52, 76, 160, 22);
 
     m_save = new QToolButton(this);
     m_save->setObjectName(QStringLiteral("SpeedButton1"));

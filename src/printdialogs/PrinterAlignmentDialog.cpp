@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <span>
+
 namespace cw::printdialogs {
 
 namespace {
@@ -35,39 +38,6 @@ constexpr int kQuarterHeight = 84;
 constexpr QRect kThirdFrame(254, 32, 402, 100);
 constexpr int kThirdWidth = 134;
 constexpr QRect kPreviewCaption(254, 170, 402, 20);
-
-// A rectangle divided into equal parts by lines: the page's quarters or thirds.
-class BandFrame : public QWidget {
-public:
-    BandFrame(int parts, Qt::Orientation orientation, QWidget* parent)
-        : QWidget(parent)
-        , m_parts(parts)
-        , m_orientation(orientation) {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        const QRect box = rect().adjusted(0, 0, -1, -1);
-        painter.fillRect(box, palette().color(QPalette::Base));
-        painter.setPen(QPen(palette().color(QPalette::Dark), 1));
-        painter.drawRect(box);
-        for (int i = 1; i < m_parts; ++i) {
-            if (m_orientation == Qt::Vertical) {
-                const int y = box.height() * i / m_parts;
-                painter.drawLine(0, y, box.width(), y);
-            } else {
-                const int x = box.width() * i / m_parts;
-                painter.drawLine(x, 0, x, box.height());
-            }
-        }
-    }
-
-private:
-    int m_parts;
-    Qt::Orientation m_orientation;
-};
 
 QLabel* label(const QString& name, const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -110,6 +80,58 @@ QString bandName(int digit) {
 }
 
 } // namespace
+
+// A rectangle divided into equal parts by lines: the page's quarters or thirds. The part
+// whose place the preview shows is tinted.
+class BandFrame : public QWidget {
+public:
+    BandFrame(int parts, Qt::Orientation orientation, QWidget* parent)
+        : QWidget(parent)
+        , m_parts(parts)
+        , m_orientation(orientation) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+    // -1: none.
+    void setTinted(int part) {
+        if (part != m_tinted) {
+            m_tinted = part;
+            update();
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect box = rect().adjusted(0, 0, -1, -1);
+        painter.fillRect(box, palette().color(QPalette::Base));
+        if (m_tinted >= 0)
+            painter.fillRect(partRect(box, m_tinted), QColor(0xFF, 0xF6, 0xD5));
+        painter.setPen(QPen(palette().color(QPalette::Dark), 1));
+        painter.drawRect(box);
+        for (int i = 1; i < m_parts; ++i) {
+            const QRect part = partRect(box, i);
+            if (m_orientation == Qt::Vertical)
+                painter.drawLine(0, part.top(), box.width(), part.top());
+            else
+                painter.drawLine(part.left(), 0, part.left(), box.height());
+        }
+    }
+
+private:
+    QRect partRect(const QRect& box, int i) const {
+        if (m_orientation == Qt::Vertical) {
+            const int top = box.height() * i / m_parts;
+            return {0, top, box.width(), box.height() * (i + 1) / m_parts - top};
+        }
+        const int left = box.width() * i / m_parts;
+        return {left, 0, box.width() * (i + 1) / m_parts - left, box.height()};
+    }
+
+    int m_parts;
+    Qt::Orientation m_orientation;
+    int m_tinted = -1;
+};
 
 PrinterAlignmentDialog::PrinterAlignmentDialog(
     prefs::TypedPreferences& preferences, std::function<printing::PrintJobSettings()> jobSettings,
@@ -156,25 +178,25 @@ PrinterAlignmentDialog::PrinterAlignmentDialog(
 
     m_notWorking = new QPushButton(tr("It's Not Working"), this);
     m_notWorking->setObjectName(QStringLiteral("Button2"));
-    m_notWorking->setGeometry(16, 436, 124, 28);
+    m_notWorking->setGeometry(12, 436, 122, 28);
     m_notWorking->hide();
     connect(m_notWorking, &QPushButton::clicked, this, &PrinterAlignmentDialog::Button2Click);
 
     auto* testPrint = new QPushButton(tr("Test Print (Text Only)"), this);
     testPrint->setObjectName(QStringLiteral("Button1"));
-    testPrint->setGeometry(150, 436, 170, 28);
+    testPrint->setGeometry(142, 436, 160, 28);
     connect(testPrint, &QPushButton::clicked, this, &PrinterAlignmentDialog::Button1Click);
 
     auto* okCancel = new QWidget(this);
     okCancel->setLayout(okCancelRow(
         "Button15", "Button16", [this] { Button15Click(); }, [this] { Button16Click(); }));
     okCancel->layout()->setContentsMargins(0, 0, 0, 0);
-    okCancel->setGeometry(330, 436, 186, 28);
+    okCancel->setGeometry(314, 436, 176, 28);
     m_ok = okCancel->findChild<QPushButton*>(QStringLiteral("Button15"));
 
     auto* advanced = new QPushButton(tr("Advanced Alignment"), this);
     advanced->setObjectName(QStringLiteral("Button3"));
-    advanced->setGeometry(530, 436, 124, 28);
+    advanced->setGeometry(504, 436, 154, 28);
     connect(advanced, &QPushButton::clicked, this, &PrinterAlignmentDialog::Button3Click);
 
     setFixedSize(kClientSize);
@@ -185,8 +207,8 @@ void PrinterAlignmentDialog::buildQuarters() {
     heading->setFont(bold(font()));
     heading->setAlignment(Qt::AlignCenter);
     heading->setGeometry(kQuarterFrame.left(), 8, kQuarterFrame.width(), 20);
-    auto* frame = new BandFrame(4, Qt::Vertical, this);
-    frame->setGeometry(kQuarterFrame);
+    m_quarterFrame = new BandFrame(4, Qt::Vertical, this);
+    m_quarterFrame->setGeometry(kQuarterFrame);
     for (int i = 0; i < 4; ++i) {
         const int digit = kQuarters[i];
         const int top = kQuarterFrame.top() + i * kQuarterHeight;
@@ -212,8 +234,8 @@ void PrinterAlignmentDialog::buildThirds() {
     heading->setFont(bold(font()));
     heading->setAlignment(Qt::AlignCenter);
     heading->setGeometry(kThirdFrame.left(), 8, kThirdFrame.width(), 20);
-    auto* frame = new BandFrame(3, Qt::Horizontal, this);
-    frame->setGeometry(kThirdFrame);
+    m_thirdFrame = new BandFrame(3, Qt::Horizontal, this);
+    m_thirdFrame->setGeometry(kThirdFrame);
     for (int i = 0; i < 3; ++i) {
         const int digit = kThirds[i];
         const int left = kThirdFrame.left() + i * kThirdWidth;
@@ -337,6 +359,12 @@ void PrinterAlignmentDialog::UpdateLabel(int digit) {
 void PrinterAlignmentDialog::redrawPreview() {
     m_previewCaption->setText(tr("How the test print lands on the form: %1")
                                   .arg(AlignmentPreviewView::areaName(m_previewBand)));
+    const auto partOf = [this](std::span<const int> digits) {
+        const auto found = std::find(digits.begin(), digits.end(), m_previewBand);
+        return found == digits.end() ? -1 : int(found - digits.begin());
+    };
+    m_quarterFrame->setTinted(partOf(kQuarters));
+    m_thirdFrame->setTinted(partOf(kThirds));
     // Only shown values are drawn: the dialog's own construction draws nothing.
     if (isVisible())
         m_preview->draw(m_previewBand, steps().pageOffsets(), m_jobSettings());

@@ -20,6 +20,7 @@ class QPushButton;
 namespace cw::printdialogs {
 
 class AlignmentPreviewView;
+class BandFrame;
 
 class PrinterAlignmentDialog : public FixedDialog {
     Q_OBJECT
@@ -86,6 +87,8 @@ private:
     QPushButton* m_repeating = nullptr; // the step button held down
     int m_testPrints = 0;
     int m_previewBand = 1;
+    BandFrame* m_quarterFrame = nullptr;
+    BandFrame* m_thirdFrame = nullptr;
     QLabel* m_previewCaption = nullptr;
     AlignmentPreviewView* m_preview = nullptr;
     QPushButton* m_notWorking = nullptr;
