@@ -14,11 +14,10 @@
 // settings it loads afresh for every job, and shows the print dialogs; the committed print
 // font (PrintFontSettings) is shared with the field warnings. AlignmentCommands opens the
 // printer alignment and the advanced alignment, loads the field offsets from their settings
-// file at the first show into the print commands, and keeps the advanced window on the field
-// the canvas opened last. Every setting is read
-// and written through the typed view of the PreferencesStore, which the window loads at
-// creation and saves when it closes. Errors that no command handles go to the
-// ApplicationErrorHandler.
+// file into the print commands at the first show, and keeps the advanced window on the field
+// the canvas opened last. Every setting is read and written through the typed view of the
+// PreferencesStore, which the window loads at creation and saves when it closes. Errors that no
+// command handles go to the ApplicationErrorHandler.
 
 #include "platform/UserRegistry.h"
 #include "prefs/PreferencesFolders.h"
