@@ -1,5 +1,6 @@
 #include "printdialogs/AdvancedAlignmentWindow.h"
 
+#include "printdialogs/AmountText.h"
 #include "resources/ResourcePaths.h"
 
 #include <QEvent>
@@ -24,10 +25,9 @@ constexpr QSize kClientSize(256, 149);
 constexpr int kBlinkMs = 500;
 const QColor kBlinkColour(0, 0, 255);
 
-// |value| * 0.06 with two decimals: a slider step is shown as six hundredths.
+// A slider step is shown as six hundredths.
 QString amount(int value) {
-    const int n = std::abs(value) * 6;
-    return QStringLiteral("%1.%2").arg(n / 100).arg(n % 100, 2, 10, QLatin1Char('0'));
+    return twoDecimals(value * 6);
 }
 
 QSlider* slider(const char* name, Qt::Orientation orientation, const QString& tip,

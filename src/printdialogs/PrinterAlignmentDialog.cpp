@@ -2,6 +2,7 @@
 
 #include "platform/MakerValues.h"
 #include "printdialogs/AlignmentPreviewView.h"
+#include "printdialogs/AmountText.h"
 #include "resources/ResourcePaths.h"
 
 #include <QGridLayout>
@@ -52,12 +53,6 @@ QFont bold(QFont font) {
 
 QString digitName(const char* stem, int digit, const char* tail = "") {
     return QLatin1StringView(stem) + QString::number(digit) + QLatin1StringView(tail);
-}
-
-// "0.04": two decimals of |value| hundredths, counted in whole numbers.
-QString hundredths(int value) {
-    const int n = std::abs(value);
-    return QStringLiteral("%1.%2").arg(n / 100).arg(n % 100, 2, 10, QLatin1Char('0'));
 }
 
 QString bandName(int digit) {
@@ -281,7 +276,7 @@ void PrinterAlignmentDialog::buildBand(int digit, QWidget* area, QPushButton* mi
     direction->setFixedWidth(std::max(negative->sizeHint().width(), positive->sizeHint().width()) +
                              2);
 
-    QLabel* amount = label(digitName("DecimalLabel", digit), hundredths(0), area);
+    QLabel* amount = label(digitName("DecimalLabel", digit), twoDecimals(0), area);
     amount->setFont(bold(font()));
     QLabel* unit = label(digitName("LabelUnit", digit), tr("Inches"), area);
     QLabel* value = label(digitName("AlignLabel", digit), QStringLiteral("0"), area);
@@ -350,7 +345,8 @@ void PrinterAlignmentDialog::init() {
 // The band's amount in inches (a step is 0.02) and which way it moves; nothing at 0.
 void PrinterAlignmentDialog::UpdateLabel(int digit) {
     const int v = stepValue(digit);
-    control<QLabel>(digitName("DecimalLabel", digit))->setText(hundredths(v * 2));
+    control<QLabel>(digitName("DecimalLabel", digit))
+        ->setText(twoDecimals(v * 2)); // 0.02 inch a step
     control<QLabel>(digitName("Label", digit, "Pos"))->setVisible(v > 0);
     control<QLabel>(digitName("Label", digit, "Neg"))->setVisible(v < 0);
     redrawPreview();
