@@ -197,54 +197,59 @@ PrinterAlignmentDialog::PrinterAlignmentDialog(
     setFixedSize(kClientSize);
 }
 
+BandFrame* PrinterAlignmentDialog::buildPanel(const QString& headingName, const QString& heading,
+                                              const QRect& frame, int parts,
+                                              Qt::Orientation orientation) {
+    QLabel* title = label(headingName, heading, this);
+    title->setFont(bold(font()));
+    title->setAlignment(Qt::AlignCenter);
+    title->setGeometry(frame.left(), 8, frame.width(), 20);
+    auto* bands = new BandFrame(parts, orientation, this);
+    bands->setGeometry(frame);
+    return bands;
+}
+
+// A band's step button, named as the step handler reads it: "Button" + digit + the way.
+QPushButton* PrinterAlignmentDialog::stepButton(int digit, const char* way, const QRect& geometry) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(digitName("Button", digit, way));
+    button->setToolTip(
+        tr("Move the text in the %1 %2").arg(bandName(digit), QString::fromLatin1(way).toLower()));
+    button->setGeometry(geometry);
+    return button;
+}
+
 void PrinterAlignmentDialog::buildQuarters() {
-    QLabel* heading = label(QStringLiteral("Label1"), tr("Up-Down "), this);
-    heading->setFont(bold(font()));
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setGeometry(kQuarterFrame.left(), 8, kQuarterFrame.width(), 20);
-    m_quarterFrame = new BandFrame(4, Qt::Vertical, this);
-    m_quarterFrame->setGeometry(kQuarterFrame);
+    m_quarterFrame =
+        buildPanel(QStringLiteral("Label1"), tr("Up-Down "), kQuarterFrame, 4, Qt::Vertical);
     for (int i = 0; i < 4; ++i) {
         const int digit = kQuarters[i];
         const int top = kQuarterFrame.top() + i * kQuarterHeight;
         auto* area = new QWidget(this);
         area->setGeometry(kQuarterFrame.left() + 1, top + 1, kQuarterFrame.width() - 2,
                           kQuarterHeight - 2);
-        auto* up = new QPushButton(this);
-        up->setObjectName(digitName("Button", digit, "Up"));
+        QPushButton* up = stepButton(digit, "Up", QRect(16, top + 12, 36, 28));
         up->setIcon(QIcon(resources::path(resources::kArrowUp)));
-        up->setToolTip(tr("Move the text in the %1 up").arg(bandName(digit)));
-        up->setGeometry(16, top + 12, 36, 28);
-        auto* down = new QPushButton(this);
-        down->setObjectName(digitName("Button", digit, "Down"));
+        QPushButton* down = stepButton(digit, "Down", QRect(16, top + 44, 36, 28));
         down->setIcon(QIcon(resources::path(resources::kArrowDown)));
-        down->setToolTip(tr("Move the text in the %1 down").arg(bandName(digit)));
-        down->setGeometry(16, top + 44, 36, 28);
         buildBand(digit, area, up, down);
     }
 }
 
 void PrinterAlignmentDialog::buildThirds() {
-    QLabel* heading = label(QStringLiteral("Label2"), tr("Left-Right"), this);
-    heading->setFont(bold(font()));
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setGeometry(kThirdFrame.left(), 8, kThirdFrame.width(), 20);
-    m_thirdFrame = new BandFrame(3, Qt::Horizontal, this);
-    m_thirdFrame->setGeometry(kThirdFrame);
+    m_thirdFrame =
+        buildPanel(QStringLiteral("Label2"), tr("Left-Right"), kThirdFrame, 3, Qt::Horizontal);
     for (int i = 0; i < 3; ++i) {
         const int digit = kThirds[i];
         const int left = kThirdFrame.left() + i * kThirdWidth;
         auto* area = new QWidget(this);
         area->setGeometry(left + 1, kThirdFrame.top() + 1, kThirdWidth - 2,
                           kThirdFrame.height() - 2);
-        auto* minus = new QPushButton(QStringLiteral("<"), this);
-        minus->setObjectName(digitName("Button", digit, "Left"));
-        minus->setToolTip(tr("Move the text in the %1 left").arg(bandName(digit)));
-        minus->setGeometry(left + 25, kThirdFrame.bottom() + 6, 40, 28);
-        auto* plus = new QPushButton(QStringLiteral(">"), this);
-        plus->setObjectName(digitName("Button", digit, "Right"));
-        plus->setToolTip(tr("Move the text in the %1 right").arg(bandName(digit)));
-        plus->setGeometry(left + 69, kThirdFrame.bottom() + 6, 40, 28);
+        const int buttonsTop = kThirdFrame.bottom() + 6;
+        QPushButton* minus = stepButton(digit, "Left", QRect(left + 25, buttonsTop, 40, 28));
+        minus->setText(QStringLiteral("<"));
+        QPushButton* plus = stepButton(digit, "Right", QRect(left + 69, buttonsTop, 40, 28));
+        plus->setText(QStringLiteral(">"));
         buildBand(digit, area, minus, plus);
     }
 }

@@ -68,6 +68,9 @@ private slots:
     void Button3Click();
 
 private:
+    BandFrame* buildPanel(const QString& headingName, const QString& heading, const QRect& frame,
+                          int parts, Qt::Orientation orientation);
+    QPushButton* stepButton(int digit, const char* way, const QRect& geometry);
     void buildQuarters();
     void buildThirds();
     void buildBand(int digit, QWidget* area, QPushButton* minus, QPushButton* plus);

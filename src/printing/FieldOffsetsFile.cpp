@@ -53,44 +53,57 @@ Result<FieldOffsets> FieldOffsetsFile::load() const {
 
 Result<void> FieldOffsetsFile::save(int catalogueIndex, qint16 upShift, qint16 rightShift,
                                     FieldOffsets& offsets) const {
-    const auto failed = [](const QString& reason) {
-        return Error{tr("The alignment of this field was not saved. %1").arg(reason)};
-    };
-    Result<platform::IniFile> file = platform::IniFile::open(m_path);
-    if (!file)
-        return failed(file.error());
-    platform::IniFile ini = std::move(file).value();
-    for (const auto& [key, value] : {std::pair{topKey(catalogueIndex), upShift},
-                                     std::pair{leftKey(catalogueIndex), rightShift}})
-        if (const Result<void> written =
-                ini.writeString(kAlignmentSection, key, QByteArray::number(value));
-            !written)
-            return failed(written.error());
-    if (const Result<void> saved = ini.save(); !saved)
-        return failed(saved.error());
+    const Result<void> written =
+        change(tr("The alignment of this field was not saved."), [&](platform::IniFile& ini) {
+            for (const auto& [key, value] : {std::pair{topKey(catalogueIndex), upShift},
+                                             std::pair{leftKey(catalogueIndex), rightShift}})
+                if (Result<void> line =
+                        ini.writeString(kAlignmentSection, key, QByteArray::number(value));
+                    !line)
+                    return Result<bool>(Error{line.error()});
+            return Result<bool>(true);
+        });
+    if (!written)
+        return written;
     offsets.set(catalogueIndex, upShift, rightShift);
     return {};
 }
 
 Result<void> FieldOffsetsFile::resetAll(FieldOffsets& offsets) const {
-    const auto failed = [](const QString& reason) {
-        return Error{tr("The alignment of the fields was not reset. %1").arg(reason)};
+    const Result<void> written =
+        change(tr("The alignment of the fields was not reset."), [](platform::IniFile& ini) {
+            // Without the section there is no key to remove and nothing to write; the offsets
+            // in memory go to 0 all the same, as the user asked.
+            if (!ini.hasSection(kAlignmentSection))
+                return Result<bool>(false);
+            for (int i = 0; i < model::kFieldCount; ++i) {
+                ini.removeKey(kAlignmentSection, topKey(i));
+                ini.removeKey(kAlignmentSection, leftKey(i));
+            }
+            return Result<bool>(true);
+        });
+    if (!written)
+        return written;
+    offsets = FieldOffsets();
+    return {};
+}
+
+Result<void>
+FieldOffsetsFile::change(const QString& whatFailed,
+                         const std::function<Result<bool>(platform::IniFile&)>& edit) const {
+    const auto failed = [&whatFailed](const QString& reason) {
+        return Error{whatFailed + u' ' + reason};
     };
     Result<platform::IniFile> file = platform::IniFile::open(m_path);
     if (!file)
         return failed(file.error());
     platform::IniFile ini = std::move(file).value();
-    // Without the section there is no key to remove and nothing to write; the offsets in
-    // memory go to 0 all the same, as the user asked.
-    if (ini.hasSection(kAlignmentSection)) {
-        for (int i = 0; i < model::kFieldCount; ++i) {
-            ini.removeKey(kAlignmentSection, topKey(i));
-            ini.removeKey(kAlignmentSection, leftKey(i));
-        }
+    const Result<bool> changed = edit(ini);
+    if (!changed)
+        return failed(changed.error());
+    if (*changed)
         if (const Result<void> saved = ini.save(); !saved)
             return failed(saved.error());
-    }
-    offsets = FieldOffsets();
     return {};
 }
 

@@ -16,6 +16,12 @@
 #include <QLatin1StringView>
 #include <QString>
 
+#include <functional>
+
+namespace cw::platform {
+class IniFile;
+}
+
 namespace cw::printing {
 
 inline constexpr QLatin1StringView kFieldOffsetsFileName("CWMAIN_Settings.ini");
@@ -50,6 +56,11 @@ public:
     Result<void> resetAll(FieldOffsets& offsets) const;
 
 private:
+    // Opens the file, lets edit change it and writes it whole when edit says it changed it;
+    // a failure is told after whatFailed.
+    Result<void> change(const QString& whatFailed,
+                        const std::function<Result<bool>(platform::IniFile&)>& edit) const;
+
     QString m_path;
 };
 

@@ -43,6 +43,16 @@ QByteArray controlKeys(const char* field, int up, int right) {
            printing::leftKey(index) + '=' + QByteArray::number(right) + "\r\n";
 }
 
+// Prepares a home whose settings file holds the field's offsets, before the window is made.
+std::function<void(const cw::test::TempHome&)> savedAlignment(const char* field, int up,
+                                                              int right) {
+    return [=](const cw::test::TempHome& home) {
+        QDir().mkpath(home.configHome() + u"/Quillmark"_qs);
+        cw::test::writeFile(settingsFileIn(home),
+                            "[Alignment]\r\n" + controlKeys(field, up, right));
+    };
+}
+
 bool near(double a, double b, double tolerance) {
     return std::abs(a - b) < tolerance;
 }
@@ -105,12 +115,7 @@ private slots:
     // The test print prints the sample claim on the printer chosen last, text only, with the
     // values shown and the field offsets; it stores nothing.
     void testPrintTakesTheShownValuesAndStoresNothing() {
-        PrintFixture p(PrintFixture::AlignmentQuestion::Counted,
-                       [](const cw::test::TempHome& home) {
-                           QDir().mkpath(home.configHome() + u"/Quillmark"_qs);
-                           cw::test::writeFile(settingsFileIn(home),
-                                               "[Alignment]\r\n" + controlKeys("edit8j", 3, -2));
-                       });
+        PrintFixture p(PrintFixture::AlignmentQuestion::Counted, savedAlignment("edit8j", 3, -2));
         p.f.window().printCommands().printMode().commit({.textOnly = false, .colour = true});
         p.f.window().preferences().preferences()[Pref::PrintAlignment1] = u"20"_qs;
         p.f.type("edit3a", u"OWNCLAIM"_qs);
@@ -158,7 +163,6 @@ private slots:
         p.f.window().printCommands().printer().setOutputFileName(
             p.f.home().file(u"no/such/folder/out.pdf"_qs));
         AlignmentCommands& alignment = p.f.window().alignmentCommands();
-        p.dialogs().errors.clear();
         alignment.PrintSetup1Click();
         click(alignment.printerAlignmentDialog(), "Button2Up");
         click(alignment.printerAlignmentDialog(), "Button1");
@@ -190,12 +194,7 @@ private slots:
     // The first show reads the settings file: a field with up 3 and right -2 prints 3 points
     // higher and 2 points further left, by Print and Print Preview alike; its neighbour stays.
     void fieldOffsetsFromTheFileReachEveryPrint() {
-        PrintFixture p(PrintFixture::AlignmentQuestion::Counted,
-                       [](const cw::test::TempHome& home) {
-                           QDir().mkpath(home.configHome() + u"/Quillmark"_qs);
-                           cw::test::writeFile(settingsFileIn(home),
-                                               "[Alignment]\r\n" + controlKeys("edit6a", 3, -2));
-                       });
+        PrintFixture p(PrintFixture::AlignmentQuestion::Counted, savedAlignment("edit6a", 3, -2));
         QCOMPARE(p.f.window().alignmentCommands().settingsFile(), settingsFileIn(p.f.home()));
         p.f.type("edit6a", u"MOVED"_qs);
         p.f.type("edit6b", u"STAYS"_qs);

@@ -30,11 +30,6 @@ using cw::test::child;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 struct AdvancedRun {
     cw::test::TempHome home;
     QString settingsPath = home.file(u"CWMAIN_Settings.ini"_qs);
@@ -158,14 +153,14 @@ private slots:
         r.save();
         QCOMPARE(r.offsets.upShift(12), qint16(3));
         QCOMPARE(r.offsets.rightShift(12), qint16(-2));
-        QCOMPARE(contents(r.settingsPath),
+        QCOMPARE(cw::test::fileBytes(r.settingsPath),
                  QByteArray("[Alignment]\r\nControl 012 Top=3\r\nControl 012 Left=-2\r\n"));
         // Saving at 0/0 writes both keys with 0; they are not removed.
         r.menu("ResetAlignmentforthisFieldOnly1");
         QCOMPARE(r.vertical()->value(), 0);
         QCOMPARE(r.offsets.upShift(12), qint16(3)); // the reset is only pending
         r.save();
-        QCOMPARE(contents(r.settingsPath),
+        QCOMPARE(cw::test::fileBytes(r.settingsPath),
                  QByteArray("[Alignment]\r\nControl 012 Top=0\r\nControl 012 Left=0\r\n"));
         QCOMPARE(r.offsets.upShift(12), qint16(0));
         QVERIFY(r.errors.isEmpty());
@@ -183,13 +178,13 @@ private slots:
         r.menu("ResetAlignmentforAll1");
         QCOMPARE(r.questions,
                  QStringList{u"Are you sure you want to reset all fields alignments?"_qs});
-        QCOMPARE(contents(r.settingsPath), file);
+        QCOMPARE(cw::test::fileBytes(r.settingsPath), file);
         QCOMPARE(r.vertical()->value(), 3);
         QCOMPARE(r.offsets.rightShift(300), qint16(4));
 
         r.answer = true;
         r.menu("ResetAlignmentforAll1");
-        QCOMPARE(contents(r.settingsPath),
+        QCOMPARE(cw::test::fileBytes(r.settingsPath),
                  QByteArray("[Alignment]\r\nOther=kept\r\n[Printer]\r\nControl 012 Top=9\r\n"));
         QCOMPARE(r.offsets.upShift(12), qint16(0));
         QCOMPARE(r.offsets.rightShift(300), qint16(0));
@@ -215,7 +210,7 @@ private slots:
         QVERIFY2(r.errors[0].contains(r.settingsPath) && r.errors[0].endsWith(reason),
                  qPrintable(r.errors[0]));
         QCOMPARE(r.offsets.upShift(12), qint16(1));
-        QCOMPARE(contents(r.settingsPath), file);
+        QCOMPARE(cw::test::fileBytes(r.settingsPath), file);
         QCOMPARE(r.vertical()->value(), -4);
         QCOMPARE(cw::test::filesIn(r.home.path()).filter(u"CWMAIN"_qs).size(), 1);
     }

@@ -27,11 +27,6 @@ using cw::test::writeFile;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 int indexOf(const char* field) {
     return FieldCatalogue::indexOf(QString::fromLatin1(field));
 }
@@ -115,18 +110,18 @@ private slots:
         QVERIFY(FieldOffsetsFile(settingsPath()).save(12, 0, 0, offsets));
         QCOMPARE(offsets.upShift(12), qint16(0));
         QCOMPARE(offsets.rightShift(12), qint16(0));
-        QCOMPARE(contents(settingsPath()), QByteArray("[Window]\r\n"
-                                                      "Maximised=1\r\n"
-                                                      "\r\n"
-                                                      "[Alignment]\r\n"
-                                                      "Control 012 Top=0\r\n"
-                                                      "Note=kept\r\n"
-                                                      "Control 012 Left=0\r\n"
-                                                      "control 508 top=70000\r\n"
-                                                      "Control 000 Left=abc\r\n"
-                                                      "\r\n"
-                                                      "[Other]\r\n"
-                                                      "Control 001 Top=9\r\n"));
+        QCOMPARE(cw::test::fileBytes(settingsPath()), QByteArray("[Window]\r\n"
+                                                                 "Maximised=1\r\n"
+                                                                 "\r\n"
+                                                                 "[Alignment]\r\n"
+                                                                 "Control 012 Top=0\r\n"
+                                                                 "Note=kept\r\n"
+                                                                 "Control 012 Left=0\r\n"
+                                                                 "control 508 top=70000\r\n"
+                                                                 "Control 000 Left=abc\r\n"
+                                                                 "\r\n"
+                                                                 "[Other]\r\n"
+                                                                 "Control 001 Top=9\r\n"));
         QCOMPARE(offsets.upShift(508), qint16(4464)); // the other fields stay
     }
 
@@ -134,8 +129,9 @@ private slots:
         FieldOffsets offsets;
         QVERIFY(FieldOffsetsFile(settingsPath()).save(indexOf("edit6a"), 3, -2, offsets));
         const QByteArray number = QByteArray::number(indexOf("edit6a")).rightJustified(3, '0');
-        QCOMPARE(contents(settingsPath()), "[Alignment]\r\nControl " + number +
-                                               " Top=3\r\nControl " + number + " Left=-2\r\n");
+        QCOMPARE(cw::test::fileBytes(settingsPath()), "[Alignment]\r\nControl " + number +
+                                                          " Top=3\r\nControl " + number +
+                                                          " Left=-2\r\n");
         QCOMPARE(loaded(settingsPath()).upShift(indexOf("edit6a")), qint16(3));
         QCOMPARE(filesIn(m_home->path()).filter(u"CWMAIN"_qs), QStringList{kFieldOffsetsFileName});
     }
@@ -147,14 +143,14 @@ private slots:
         FieldOffsets offsets = loaded(settingsPath());
         QVERIFY(FieldOffsetsFile(settingsPath()).resetAll(offsets));
         QVERIFY(allZero(offsets));
-        QCOMPARE(contents(settingsPath()), QByteArray("[Window]\r\n"
-                                                      "Maximised=1\r\n"
-                                                      "\r\n"
-                                                      "[Alignment]\r\n"
-                                                      "Note=kept\r\n"
-                                                      "\r\n"
-                                                      "[Other]\r\n"
-                                                      "Control 001 Top=9\r\n"));
+        QCOMPARE(cw::test::fileBytes(settingsPath()), QByteArray("[Window]\r\n"
+                                                                 "Maximised=1\r\n"
+                                                                 "\r\n"
+                                                                 "[Alignment]\r\n"
+                                                                 "Note=kept\r\n"
+                                                                 "\r\n"
+                                                                 "[Other]\r\n"
+                                                                 "Control 001 Top=9\r\n"));
     }
 
     // The user asked for every field at 0: the offsets in memory go to 0 also when the file has
@@ -195,7 +191,7 @@ private slots:
                  qPrintable(answer[0]));
         QVERIFY2(answer[1].contains(path) && answer[1].endsWith(reason), qPrintable(answer[1]));
         QCOMPARE(answer[2], u"unchanged"_qs);
-        QCOMPARE(contents(settingsPath()), kHandWritten);
+        QCOMPARE(cw::test::fileBytes(settingsPath()), kHandWritten);
     }
 
     void livesBesideTheProgramWhenItsFolderCanBeWritten() {
