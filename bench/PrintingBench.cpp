@@ -6,6 +6,8 @@
 // /dev/null, as a shell user would throw it away.
 
 #include "model/ClaimFile.h"
+#include "printing/AlignmentPreview.h"
+#include "printing/FieldOffsetsFile.h"
 #include "printing/JpegDecoder.h"
 #include "printing/PrintEngine.h"
 #include "resources/ResourcePaths.h"
@@ -92,6 +94,62 @@ void BM_DecodePrintPicture(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DecodePrintPicture)->Unit(benchmark::kMillisecond);
+
+// The printer-alignment dialog's preview: the part of the form for a band, made once a band,
+// and the sample text over it, drawn again on every step (every 75 ms while a button is held).
+const PreviewArea kPreviewArea{QRect(172, 205, 268, 112), 108};
+
+void BM_AlignmentPreviewFormArea(benchmark::State& state) {
+    FormPictures pictures;
+    const auto sheet = pictures.picture(PictureKind::Colour, PageOffsets());
+    if (!sheet)
+        state.SkipWithError(qPrintable(sheet.error()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(formInArea(kPreviewArea, *sheet).constBits());
+}
+BENCHMARK(BM_AlignmentPreviewFormArea)->Unit(benchmark::kMillisecond);
+
+void BM_AlignmentPreviewStep(benchmark::State& state) {
+    cw::prefs::Preferences preferences;
+    preferences.resetToDefaults();
+    cw::prefs::TypedPreferences typedPreferences(preferences);
+    FormPictures pictures;
+    const auto sheet = pictures.picture(PictureKind::Colour, PageOffsets());
+    const QImage background = formInArea(kPreviewArea, sheet ? *sheet : QImage());
+    PageOffsets offsets;
+    for (auto _ : state) {
+        offsets.h2 = offsets.h2 == 30 ? -30 : offsets.h2 + 1;
+        const PrintJobSettings settings = loadPrintJobSettings(typedPreferences, FieldOffsets());
+        benchmark::DoNotOptimize(
+            sampleTextInArea(kPreviewArea, background, offsets, settings).constBits());
+    }
+}
+BENCHMARK(BM_AlignmentPreviewStep)->Unit(benchmark::kMillisecond);
+
+// The field offsets' settings file with both keys of the first N fields, read as at every
+// start: a few fields saved, and all of them.
+void BM_LoadFieldOffsetsFile(benchmark::State& state) {
+    const QString path = scratch().filePath(QStringLiteral("CWMAIN_Settings.ini"));
+    QByteArray text = "[Alignment]\r\n";
+    for (int i = 0; i < int(state.range(0)); ++i)
+        text += topKey(i) + "=" + QByteArray::number(i % 21 - 10) + "\r\n" + leftKey(i) + "=" +
+                QByteArray::number(10 - i % 21) + "\r\n";
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(text);
+    file.close();
+    const FieldOffsetsFile settings(path);
+    for (auto _ : state) {
+        const auto offsets = settings.load();
+        if (!offsets)
+            state.SkipWithError(qPrintable(offsets.error()));
+        benchmark::DoNotOptimize(offsets.ok());
+    }
+}
+BENCHMARK(BM_LoadFieldOffsetsFile)
+    ->Arg(10)
+    ->Arg(cw::model::kFieldCount)
+    ->Unit(benchmark::kMillisecond);
 
 // Starts argv with standard output and error (the print log) thrown away and waits for it;
 // returns its exit status, -1 when it could not start, and its peak resident set in kilobytes.

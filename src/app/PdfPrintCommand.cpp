@@ -1,9 +1,10 @@
 #include "app/PdfPrintCommand.h"
 
 #include "model/ClaimFile.h"
+#include "platform/KnownFolders.h"
 #include "platform/UserRegistry.h"
 #include "prefs/PreferencesStore.h"
-#include "printing/FieldOffsets.h"
+#include "printing/FieldOffsetsFile.h"
 #include "printing/PrintEngine.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,14 @@ ExitStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTextSt
     prefs::TypedPreferences runPreferences(preferences);
     if (options.mode)
         PrintModeSettings(runPreferences).commit(*options.mode);
+    // The fields' own alignment, from the settings file the editor reads at its start.
+    FieldOffsets fieldOffsets;
+    const Result<FieldOffsets> saved =
+        FieldOffsetsFile(fieldOffsetsFilePath(platform::programFolder())).load();
+    if (saved)
+        fieldOffsets = *saved;
+    else
+        err << tr("claimwright: ") << saved.error() << Qt::endl;
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -65,7 +74,7 @@ ExitStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTextSt
         texts.push_back(TextSource::claim(claim));
     PrintEngine engine;
     const Result<PrintedJob> job = engine.printClaims(
-        printer, texts, options.copies, loadPrintJobSettings(runPreferences, FieldOffsets()));
+        printer, texts, options.copies, loadPrintJobSettings(runPreferences, fieldOffsets));
     if (!job) {
         err << tr("claimwright: nothing was printed: %1").arg(job.error()) << Qt::endl;
         return kNothingPrinted;

@@ -3,7 +3,8 @@
 // Printing claim files to one PDF without a window:
 //     claimwright --print-pdf OUT.pdf [--mode text|black|color] [--copies N] CLAIM.ub4 [...]
 // One page per claim copy, in the order given, through the print engine and the user's
-// committed preferences (alignment, font, and the print mode unless --mode is given).
+// committed preferences (alignment, font, and the print mode unless --mode is given), with the
+// fields' own alignment from the settings file that the editor keeps.
 
 #include "app/ExitStatus.h"
 #include "printing/PrintModeSettings.h"

@@ -1,5 +1,6 @@
 #include "editor/MainWindow.h"
 
+#include "editor/AlignmentCommands.h"
 #include "editor/ApplicationErrorHandler.h"
 #include "editor/AutomaticCommands.h"
 #include "editor/AutomaticSettings.h"
@@ -18,6 +19,7 @@
 #include "platform/KnownFolders.h"
 #include "platform/MakerValues.h"
 #include "prefs/PreferencesStore.h"
+#include "printing/FieldOffsetsFile.h"
 #include "printing/PrintFontSettings.h"
 #include "printing/PrintLog.h"
 
@@ -55,6 +57,11 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     , m_files(std::move(services.files)) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(programTitle());
+
+    // Beside the program, or in the user's config folder where the program's cannot be written.
+    const QString alignmentSettings =
+        printing::fieldOffsetsFilePath(services.folders.programFolder);
+    const platform::UserRegistry windowPositions = services.registry;
 
     m_errors = std::make_unique<ApplicationErrorHandler>(m_dialogs, printing::printLog);
     EditorApplication::installErrorHandler(m_errors.get());
@@ -102,6 +109,10 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     m_printCommands = new PrintCommands(
         {*m_document, m_preferences->settings(), *m_printFont, m_dialogs, *m_errors, *this}, this);
+    m_alignmentCommands =
+        new AlignmentCommands({m_preferences->settings(), *m_printCommands, *m_canvas, m_dialogs,
+                               *m_errors, windowPositions, alignmentSettings, *this},
+                              this);
 
     createMenus();
     createToolBar();
@@ -178,14 +189,13 @@ void MainWindow::createMenus() {
             m_printCommands, &PrintCommands::Print2Click);
     connect(item("PrintFont1", tr("Print Font..."), tr("Ctrl+Alt+F")), &QAction::triggered,
             m_printCommands, &PrintCommands::PrintFont1Click);
-    QAction* alignment = item("PrintSetup1", tr("P&rinter Alignment..."), tr("Ctrl+Alt+A"));
-    alignment->setEnabled(false);
-    item("AdvancedAlignment1", tr("Advanced Alignment"), {})->setEnabled(false);
+    connect(item("PrintSetup1", tr("P&rinter Alignment..."), tr("Ctrl+Alt+A")), &QAction::triggered,
+            m_alignmentCommands, &AlignmentCommands::PrintSetup1Click);
+    connect(item("AdvancedAlignment1", tr("Advanced Alignment"), {}), &QAction::triggered,
+            m_alignmentCommands, &AlignmentCommands::AdvancedAlignment1Click);
     // The alignment question after a first text-only print opens what the menu entry opens.
-    m_printCommands->setPrinterAlignmentCommand([alignment] {
-        if (alignment->isEnabled())
-            alignment->trigger();
-    });
+    m_printCommands->setPrinterAlignmentCommand(
+        [this] { m_alignmentCommands->PrintSetup1Click(); });
     // File1Click: the Print entry names the print mode.
     connect(file, &QMenu::aboutToShow, this, [this] {
         m_printEntry->setText(m_printCommands->printEntryCaption(m_printEntry->text()));
@@ -308,6 +318,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::runFirstShow() {
+    m_alignmentCommands->loadFieldOffsets();
     setWindowTitle(programTitle());
     m_document->clearModified();
     m_automaticCommands->applyAutoFillPreference();

@@ -12,10 +12,12 @@
 // those two settings and the typed-cell flags, and AutomaticCommands switches them from the
 // Options menu. PrintCommands prints the document through the print engine with the job
 // settings it loads afresh for every job, and shows the print dialogs; the committed print
-// font (PrintFontSettings) is shared with the field warnings. Every setting is read
-// and written through the typed view of the PreferencesStore, which the window loads at
-// creation and saves when it closes. Errors that no command handles go to the
-// ApplicationErrorHandler.
+// font (PrintFontSettings) is shared with the field warnings. AlignmentCommands opens the
+// printer alignment and the advanced alignment, loads the field offsets from their settings
+// file into the print commands at the first show, and keeps the advanced window on the field
+// the canvas opened last. Every setting is read and written through the typed view of the
+// PreferencesStore, which the window loads at creation and saves when it closes. Errors that no
+// command handles go to the ApplicationErrorHandler.
 
 #include "platform/UserRegistry.h"
 #include "prefs/PreferencesFolders.h"
@@ -46,6 +48,7 @@ class PrintFontSettings;
 namespace cw::editor {
 
 class UserDialogs;
+class AlignmentCommands;
 class ApplicationErrorHandler;
 class AutomaticCommands;
 class AutomaticSettings;
@@ -77,6 +80,7 @@ public:
     AutomaticCommands& automaticCommands() const { return *m_automaticCommands; }
     printing::PrintFontSettings& printFont() const { return *m_printFont; }
     PrintCommands& printCommands() const { return *m_printCommands; }
+    AlignmentCommands& alignmentCommands() const { return *m_alignmentCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -110,6 +114,7 @@ private:
     AutomaticCommands* m_automaticCommands = nullptr;
     FieldBehaviours* m_fieldBehaviours = nullptr;
     PrintCommands* m_printCommands = nullptr;
+    AlignmentCommands* m_alignmentCommands = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;

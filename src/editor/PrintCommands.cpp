@@ -54,6 +54,15 @@ bool PrintCommands::printLoadedClaim(QPrinter& printer, int copies) {
     return true;
 }
 
+Result<void> PrintCommands::printSampleClaim() {
+    const BusyCursor busy;
+    const auto printed =
+        m_engine.printClaim(printer(), printing::TextSource::sample(), 1, jobSettings());
+    if (!printed)
+        return Error{printed.error()};
+    return {};
+}
+
 void PrintCommands::Print1Click() {
     bool firstTextOnlyPrint = false;
     bool printModeCancelled = false;

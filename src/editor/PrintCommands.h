@@ -1,8 +1,9 @@
 #pragma once
 
 // The File menu's way into printing: the Print command with its first-print guidance, Print
-// Preview, and the print-mode and print-font dialogs. It holds what printing keeps for the
-// run: the print engine, the printer chosen last, the print mode and the field offsets.
+// Preview, the alignment test print, and the print-mode and print-font dialogs. It holds what
+// printing keeps for the run: the print engine, the printer chosen last, the print mode and the
+// field offsets.
 
 #include "model/ClaimDocument.h"
 #include "printing/FieldOffsets.h"
@@ -68,16 +69,24 @@ public:
     // Made on first use: finding the system's printers takes longer than the whole start-up.
     QPrinter& printer();
     printing::PrintModeSettings& printMode() { return m_printMode; }
+    // The run's per-field offsets, which advanced alignment loads and sets.
+    printing::FieldOffsets& fieldOffsets() { return m_fieldOffsets; }
 
-private:
     // The committed settings as a job reads them, loaded afresh for every job.
     printing::PrintJobSettings jobSettings() const;
+
+    // The alignment test print: the sample claim, one copy, on the printer chosen last (the
+    // system's default printer until one is chosen), with the settings as they are now. The
+    // failure is returned, so that the caller puts its settings back before it is told.
+    Result<void> printSampleClaim();
+
+private:
     // Prints the claim on the screen; failures go to the error handler. True when it printed.
     bool printLoadedClaim(QPrinter& printer, int copies);
 
     Context m_context;
     printing::PrintModeSettings m_printMode;
-    // The run's per-field offsets; all 0 until advanced alignment sets them.
+    // All 0 until advanced alignment loads or sets them.
     printing::FieldOffsets m_fieldOffsets;
     printing::PrintEngine m_engine;
     printdialogs::PrintModeDialog& printModeDialog();

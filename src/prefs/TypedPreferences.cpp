@@ -155,6 +155,19 @@ void TypedPreferences::setText(Pref slot, const QString& text) {
     write(slot, text);
 }
 
+TypedPreferences::KeptTexts TypedPreferences::keepTexts(std::initializer_list<Pref> which) const {
+    KeptTexts kept;
+    kept.reserve(which.size());
+    for (const Pref slot : which)
+        kept.emplace_back(slot, m_preferences[slot]);
+    return kept;
+}
+
+void TypedPreferences::restoreTexts(const KeptTexts& kept) {
+    for (const auto& [slot, text] : kept)
+        write(slot, text);
+}
+
 void TypedPreferences::write(Pref slot, const QString& text) {
     m_preferences[slot] = text;
     emit changed(slot);

@@ -10,7 +10,10 @@
 #include <QObject>
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace cw::prefs {
 
@@ -51,6 +54,13 @@ public:
     void setPrintMode(Pref slot, PrintMode mode);
     void setPictureColour(Pref slot, PictureColour colour);
     void setText(Pref slot, const QString& text); // AnyText slots
+
+    // The texts of some slots as they are now, for a trial that must leave the settings as it
+    // found them whatever they held (the alignment test print).
+    using KeptTexts = std::vector<std::pair<Pref, QString>>;
+    KeptTexts keepTexts(std::initializer_list<Pref> which) const;
+    // Puts kept texts back as they were; each is announced by changed() as any write.
+    void restoreTexts(const KeptTexts& kept);
 
 signals:
     // After every write through the view, whether or not the text differs.

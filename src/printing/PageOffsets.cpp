@@ -1,5 +1,6 @@
 #include "printing/PageOffsets.h"
 
+#include "printing/PrinterAlignment.h"
 #include "printing/Rounding.h"
 
 #include <QCoreApplication>
@@ -39,24 +40,13 @@ int bend(int from, int to, int position, int segmentStart, int anchor) {
 } // namespace
 
 Result<PageOffsets> computePageOffsets(const prefs::TypedPreferences& preferences) {
-    constexpr Pref alignmentSlots[] = {
-        Pref::PrintAlignment1, Pref::PrintAlignment2, Pref::PrintAlignment3, Pref::PrintAlignment4,
-        Pref::PrintAlignment5, Pref::PrintAlignment6, Pref::PrintAlignment7};
-    int p[7] = {};
-    for (int i = 0; i < 7; ++i) {
-        const Result<int> offset = offsetFrom(preferences, alignmentSlots[i]);
+    PageOffsets offsets;
+    for (const AlignmentBand& band : alignmentBands()) {
+        const Result<int> offset = offsetFrom(preferences, band.slot);
         if (!offset)
             return Error{offset.error()};
-        p[i] = *offset;
+        offsets.*band.offset = *offset;
     }
-    PageOffsets offsets;
-    offsets.v1 = p[0];
-    offsets.v2 = p[1];
-    offsets.v3 = p[2];
-    offsets.v4 = p[6];
-    offsets.h1 = p[3];
-    offsets.h2 = p[4];
-    offsets.h3 = p[5];
     return offsets;
 }
 

@@ -3,15 +3,13 @@
 #include "model/FieldCatalogue.h"
 #include "platform/StagedFile.h"
 #include "printing/DeviceMetrics.h"
+#include "printing/PageText.h"
 #include "printing/PrintLog.h"
-#include "printing/PrintPositionTable.h"
 #include "printing/PrintPositions.h"
-#include "printing/TextPlacement.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -116,45 +114,12 @@ Result<void> checkPrinter(const QPrinter& printer) {
     return {};
 }
 
-void setUpPage(QPainter& painter, const PrintFont& printFont) {
-    // Courier New as the insurers expect; fontconfig stands Liberation Mono in where it is
-    // missing, and the hint keeps any other stand-in fixed-pitch.
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSize(printFont.size);
-    font.setBold(printFont.bold);
-    painter.setFont(font);
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setPen(Qt::black);
-}
-
-QString fieldLogLine(int catalogueIndex, const QString& text) {
-    return QStringLiteral("PrintText field:/") +
-           QStringLiteral("%1").arg(catalogueIndex + 1, 3, 10, QLatin1Char('0')) +
-           QStringLiteral("/ text:'") + text + u'\'';
-}
-
-void printTexts(QPainter& painter, const DeviceMetrics& metrics, const TextSource& source,
-                const PrintPositions& positions) {
-    const QFontMetrics fontMetrics = painter.fontMetrics();
-    for (int i = 0; i < model::kFieldCount; ++i) {
-        const QString text = fieldPrintText(i, source);
-        printLog(fieldLogLine(i, text));
-        const PrintPosition table = printPosition(i);
-        if (!table.isPrinted())
-            continue;
-        const QSize size(fontMetrics.horizontalAdvance(text), fontMetrics.height());
-        const QPoint topLeft = textTopLeft(table.alignment, positions.at(i), size, metrics);
-        painter.drawText(topLeft + QPoint(0, fontMetrics.ascent()), text);
-    }
-}
-
 } // namespace
 
 Result<int> PrintEngine::drawPages(QPainter& painter, QPrinter& printer,
                                    std::span<const TextSource> texts, int pagesPerCopy,
                                    const PageLayout& layout, const PrintJobSettings& settings) {
-    setUpPage(painter, settings.font);
+    setUpPageText(painter, settings.font);
     const DeviceMetrics metrics = deviceMetrics(printer);
     int pageCount = 0;
     for (const TextSource& text : texts) {
@@ -169,7 +134,7 @@ Result<int> PrintEngine::drawPages(QPainter& painter, QPrinter& printer,
                     return Error{picture.error()};
             }
             printLog(QStringLiteral("PrintText try"));
-            printTexts(painter, metrics, text, layout.positions);
+            drawFieldTexts(painter, metrics, text, layout.positions, FieldLog::EachField);
             printLog(QStringLiteral("PrintText succeed"));
             ++pageCount;
         }

@@ -4,6 +4,8 @@
 #include "TestFiles.h"
 #include "TestRegistry.h"
 #include "app/ExitStatus.h"
+#include "model/FieldCatalogue.h"
+#include "printing/FieldOffsetsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,8 +28,10 @@ struct Run {
 
 // The program itself, as a user starts it from a shell without a display.
 // extraEnvironment holds NAME=value settings.
+// program is the executable to run: the one built, or a copy in a folder of the test's own.
 Run claimwright(const QStringList& arguments, const cw::test::TempHome& home,
-                const QStringList& extraEnvironment = {}) {
+                const QStringList& extraEnvironment = {},
+                const QString& program = QStringLiteral(CLAIMWRIGHT_BINARY)) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -42,7 +46,7 @@ Run claimwright(const QStringList& arguments, const cw::test::TempHome& home,
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.dataHome());
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(home.path());
-    process.start(QStringLiteral(CLAIMWRIGHT_BINARY), arguments);
+    process.start(program, arguments);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -111,6 +115,52 @@ private slots:
         QCOMPARE(
             run.err.contains(u"hcfaclaimwright.exe: PrintText field:/011/ text:'Doe, Jane'"_qs),
             logged);
+    }
+
+    // The fields' own alignment comes from the settings file beside the program, as the
+    // editor's does: a field saved with up 3 and right -2 prints 3 points higher and 2 points
+    // further left, and nothing else moves. A file that cannot be read is named, and the claims
+    // print without it.
+    void printsWithTheFieldOffsetsBesideTheProgram() {
+        cw::test::TempHome home;
+        QVERIFY(QDir().mkpath(home.file(u"program"_qs)));
+        const QString program = home.file(u"program/claimwright"_qs);
+        QVERIFY(QFile::copy(QStringLiteral(CLAIMWRIGHT_BINARY), program));
+        const QString settings = home.file(u"program/CWMAIN_Settings.ini"_qs);
+        const auto print = [&](const QString& pdf) {
+            const Run run =
+                claimwright({u"--print-pdf"_qs, pdf, cw::test::fixturePath("claim-sample.ub4")},
+                            home, {}, program);
+            if (run.status != int(kAllPrinted))
+                qWarning("%s", qPrintable(run.err));
+            return run;
+        };
+        QCOMPARE(print(u"plain.pdf"_qs).status, int(kAllPrinted));
+        const int patient = cw::model::FieldCatalogue::indexOf(u"edit6a");
+        writeFile(settings, "[Alignment]\r\n" + cw::printing::topKey(patient) + "=3\r\n" +
+                                cw::printing::leftKey(patient) + "=-2\r\n");
+        QCOMPARE(print(u"shifted.pdf"_qs).status, int(kAllPrinted));
+
+        const auto plain = cw::test::pdfWords(home.file(u"plain.pdf"_qs));
+        const auto shifted = cw::test::pdfWords(home.file(u"shifted.pdf"_qs));
+        QCOMPARE(shifted.size(), plain.size());
+        QVERIFY(!cw::test::wordBox(plain, u"Doe,"_qs).isNull());
+        for (qsizetype i = 0; i < plain.size(); ++i) {
+            const bool patientWord = plain[i].text == u"Doe," || plain[i].text == u"Jane";
+            const QPointF moved = shifted[i].box.topLeft() - plain[i].box.topLeft();
+            const QPointF expected = patientWord ? QPointF(-2, -3) : QPointF(0, 0);
+            QVERIFY2(std::abs(moved.x() - expected.x()) < 0.1 &&
+                         std::abs(moved.y() - expected.y()) < 0.1,
+                     qPrintable(plain[i].text + u" moved %1, %2"_qs.arg(moved.x()).arg(moved.y())));
+        }
+
+        QVERIFY(QFile::remove(settings));
+        QVERIFY(QDir().mkpath(settings)); // a folder in the file's place
+        const Run unreadable = print(u"unreadable.pdf"_qs);
+        QCOMPARE(unreadable.status, int(kAllPrinted));
+        QVERIFY2(unreadable.err.contains(settings), qPrintable(unreadable.err));
+        const auto unshifted = cw::test::pdfWords(home.file(u"unreadable.pdf"_qs));
+        QCOMPARE(cw::test::wordBox(unshifted, u"Doe,"_qs), cw::test::wordBox(plain, u"Doe,"_qs));
     }
 
     void statuses_data() {

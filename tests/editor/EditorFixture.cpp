@@ -20,7 +20,10 @@ cw::prefs::PreferencesFolders EditorFixture::foldersIn(const cw::test::TempHome&
     return folders;
 }
 
-EditorFixture::EditorFixture(const QStringList& files) {
+EditorFixture::EditorFixture(const QStringList& files,
+                             const std::function<void(const cw::test::TempHome&)>& prepare) {
+    if (prepare)
+        prepare(m_home);
     m_window = std::make_unique<cw::editor::MainWindow>(cw::editor::MainWindow::Services{
         cw::platform::UserRegistry(), foldersIn(m_home), &m_dialogs, files});
     m_window->show();

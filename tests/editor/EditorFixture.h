@@ -9,6 +9,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace cw::editor {
@@ -20,7 +21,9 @@ int fieldIndex(const char* fieldName);
 
 class EditorFixture {
 public:
-    explicit EditorFixture(const QStringList& files = {});
+    // prepare runs in the new home before the window is made.
+    explicit EditorFixture(const QStringList& files = {},
+                           const std::function<void(const cw::test::TempHome&)>& prepare = {});
     // The preference folders of a window in that home: all of them inside it.
     static cw::prefs::PreferencesFolders foldersIn(const cw::test::TempHome& home);
     ~EditorFixture();

@@ -4,6 +4,7 @@
 #include "editor/PrintCommands.h"
 
 #include "EditorFixture.h"
+#include "PrintFixture.h"
 #include "TestRegistry.h"
 #include "editor/DocumentCommands.h"
 #include "platform/DebugOutput.h"
@@ -25,46 +26,6 @@ namespace {
 
 const QString kReminder =
     QStringLiteral("Make sure your printer is loaded with at least one UB-92 form.");
-
-struct PrintFixture {
-    // Every job logs each of the 509 fields.
-    platform::DebugOutputCapture log;
-    EditorFixture f;
-    int printModeQuestions = 0;
-    int alignmentsOpened = 0;
-    // What the user picks in the print-mode dialog: textOnly, colour; nothing for Cancel.
-    std::optional<printing::PrintModeChoice> printModeAnswer;
-
-    PrintFixture() {
-        PrintCommands& print = f.window().printCommands();
-        print.setPrintModeQuestion([this, &print] {
-            ++printModeQuestions;
-            if (printModeAnswer)
-                print.printMode().commit(*printModeAnswer);
-            return printModeAnswer.has_value();
-        });
-        print.setPrinterAlignmentCommand([this] { ++alignmentsOpened; });
-        print.printer().setOutputFormat(QPrinter::PdfFormat);
-        print.printer().setOutputFileName(pdf());
-    }
-
-    QString pdf() const { return f.home().file(QStringLiteral("printed.pdf")); }
-    ScriptedDialogs& dialogs() { return f.dialogs(); }
-    void print(int copies, std::optional<bool> lineUp = std::nullopt) {
-        dialogs().printerAnswers.push_back(copies);
-        if (lineUp)
-            dialogs().yesNoAnswers.push_back(*lineUp);
-        f.window().printCommands().Print1Click();
-    }
-    QString pref(Pref slot) { return f.window().preferences().preferences()[slot]; }
-};
-
-QString pdfText(const QString& path) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 } // namespace
 

@@ -235,6 +235,26 @@ private slots:
             }
         }
     }
+
+    // A trial puts back exactly what was there, also texts the typed writes would not make.
+    void keptTextsComeBackAsTheyWere() {
+        Preferences p = defaults();
+        p[Pref::PrintAlignment1] = u"0017"_qs;
+        p[Pref::PrintAlignment7] = u"60"_qs;
+        p[Pref::PrintMode] = u"LinesAndBoxes"_qs;
+        TypedPreferences view(p);
+        const TypedPreferences::KeptTexts kept =
+            view.keepTexts({Pref::PrintAlignment1, Pref::PrintAlignment7, Pref::PrintMode});
+        view.setNumber(Pref::PrintAlignment1, 20);
+        view.setNumber(Pref::PrintAlignment7, 18);
+        view.setPrintMode(Pref::PrintMode, PrintMode::Regular);
+        QSignalSpy changed(&view, &TypedPreferences::changed);
+        view.restoreTexts(kept);
+        QCOMPARE(p[Pref::PrintAlignment1], u"0017"_qs);
+        QCOMPARE(p[Pref::PrintAlignment7], u"60"_qs);
+        QCOMPARE(p[Pref::PrintMode], u"LinesAndBoxes"_qs);
+        QCOMPARE(changed.size(), 3);
+    }
 };
 
 CW_REGISTER_TEST(TypedPreferencesTest)
