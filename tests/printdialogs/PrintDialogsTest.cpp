@@ -1,3 +1,4 @@
+#include "DialogControls.h"
 #include "PrintJobFixture.h"
 #include "TestRegistry.h"
 #include "printdialogs/FontSettingsDialog.h"
@@ -7,7 +8,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,18 +18,6 @@ using namespace cw::printing;
 using cw::prefs::Pref;
 
 namespace {
-
-template <typename T>
-T* child(QWidget& dialog, const char* name) {
-    T* found = dialog.findChild<T*>(QLatin1StringView(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-void click(QWidget& dialog, const char* button) {
-    child<QPushButton>(dialog, button)->click();
-}
 
 // Sets the dialog's controls as a user would.
 void choose(PrintModeDialog& dialog, bool textOnly, bool colour) {
