@@ -3,6 +3,7 @@
 #include "editor/ApplicationErrorHandler.h"
 #include "editor/AutomaticCommands.h"
 #include "editor/AutomaticSettings.h"
+#include "editor/BatchPrintCommands.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditorApplication.h"
 #include "editor/EditorPictures.h"
@@ -102,6 +103,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     m_printCommands = new PrintCommands(
         {*m_document, m_preferences->settings(), *m_printFont, m_dialogs, *m_errors, *this}, this);
+    m_batchPrintCommands = new BatchPrintCommands(
+        {*m_commands, *m_printCommands, *m_document, m_dialogs, *this}, this);
 
     createMenus();
     createToolBar();
@@ -191,7 +194,8 @@ void MainWindow::createMenus() {
         m_printEntry->setText(m_printCommands->printEntryCaption(m_printEntry->text()));
     });
     file->addSeparator();
-    later(file, tr("&Batch Printing"), tr("Ctrl+Alt+T"))->setObjectName(u"BatchPrinting1"_qs);
+    connect(item("BatchPrinting1", tr("&Batch Printing"), tr("Ctrl+Alt+T")), &QAction::triggered,
+            m_batchPrintCommands, &BatchPrintCommands::BatchPrinting1Click);
     file->addSeparator();
     file->addAction(tr("E&xit"), this, &QWidget::close);
 
@@ -239,7 +243,8 @@ void MainWindow::createToolBar() {
             m_printCommands, &PrintCommands::Print2Click);
     connect(button(ToolbarPicture::Print, tr("Print")), &QAction::triggered, m_printCommands,
             &PrintCommands::Print1Click);
-    button(ToolbarPicture::BatchPrinting, tr("Batch Printing"))->setEnabled(false);
+    connect(button(ToolbarPicture::BatchPrinting, tr("Batch Printing")), &QAction::triggered,
+            m_batchPrintCommands, &BatchPrintCommands::BatchPrinting1Click);
     bar->addSeparator();
     button(ToolbarPicture::FrequentlyAskedQuestions, tr("Frequently Asked Questions"))
         ->setEnabled(false);

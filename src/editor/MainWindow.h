@@ -12,7 +12,9 @@
 // those two settings and the typed-cell flags, and AutomaticCommands switches them from the
 // Options menu. PrintCommands prints the document through the print engine with the job
 // settings it loads afresh for every job, and shows the print dialogs; the committed print
-// font (PrintFontSettings) is shared with the field warnings. Every setting is read
+// font (PrintFontSettings) is shared with the field warnings. BatchPrintCommands prints a
+// queue of saved claims: DocumentCommands opens each, PrintCommands' printer, print mode and
+// engine print it. Every setting is read
 // and written through the typed view of the PreferencesStore, which the window loads at
 // creation and saves when it closes. Errors that no command handles go to the
 // ApplicationErrorHandler.
@@ -49,6 +51,7 @@ class UserDialogs;
 class ApplicationErrorHandler;
 class AutomaticCommands;
 class AutomaticSettings;
+class BatchPrintCommands;
 class FieldBehaviours;
 class PrintCommands;
 class DocumentCommands;
@@ -77,6 +80,7 @@ public:
     AutomaticCommands& automaticCommands() const { return *m_automaticCommands; }
     printing::PrintFontSettings& printFont() const { return *m_printFont; }
     PrintCommands& printCommands() const { return *m_printCommands; }
+    BatchPrintCommands& batchPrintCommands() const { return *m_batchPrintCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -110,6 +114,7 @@ private:
     AutomaticCommands* m_automaticCommands = nullptr;
     FieldBehaviours* m_fieldBehaviours = nullptr;
     PrintCommands* m_printCommands = nullptr;
+    BatchPrintCommands* m_batchPrintCommands = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;

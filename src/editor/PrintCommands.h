@@ -69,9 +69,13 @@ public:
     QPrinter& printer();
     printing::PrintModeSettings& printMode() { return m_printMode; }
 
-private:
-    // The committed settings as a job reads them, loaded afresh for every job.
+    // What batch printing prints with: the print-mode question (true for OK), the run's engine
+    // and the committed settings as a job reads them, loaded afresh for every job.
+    bool askPrintMode() { return m_askPrintMode(); }
+    printing::PrintEngine& engine() { return m_engine; }
     printing::PrintJobSettings jobSettings() const;
+
+private:
     // Prints the claim on the screen; failures go to the error handler. True when it printed.
     bool printLoadedClaim(QPrinter& printer, int copies);
 
