@@ -8,6 +8,12 @@
 
 namespace cw::printdialogs {
 
+namespace {
+
+constexpr int kClaimWidth = 400;
+
+} // namespace
+
 BatchProgressWindow::BatchProgressWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
@@ -18,7 +24,8 @@ BatchProgressWindow::BatchProgressWindow(QWidget* parent)
     m_claim = new QLabel(this);
     m_claim->setObjectName(QStringLiteral("LabelClaim"));
     m_claim->setTextFormat(Qt::PlainText);
-    m_claim->setMinimumWidth(380);
+    // One line, whatever it says: the window keeps its size.
+    m_claim->setFixedSize(kClaimWidth, m_claim->fontMetrics().height());
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("ProgressBar"));
     m_bar->setAccessibleName(tr("Claims printed"));
@@ -34,11 +41,14 @@ BatchProgressWindow::BatchProgressWindow(QWidget* parent)
     layout->addWidget(m_claim);
     layout->addWidget(m_bar);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setFixedSize(sizeHint());
 }
 
 void BatchProgressWindow::showClaim(int number, int count, const QString& fileName) {
-    m_claim->setText(tr("Printing claim %1 of %2: %3").arg(number).arg(count).arg(fileName));
+    const QString text = tr("Printing claim %1 of %2: %3").arg(number).arg(count).arg(fileName);
+    // A long name is shortened in its middle; the whole line stays in the tooltip.
+    m_claim->setText(m_claim->fontMetrics().elidedText(text, Qt::ElideMiddle, kClaimWidth));
+    m_claim->setToolTip(text);
     m_bar->setRange(0, count);
     m_bar->setValue(number - 1);
 }

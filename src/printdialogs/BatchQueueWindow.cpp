@@ -2,6 +2,7 @@
 
 #include "resources/ResourcePaths.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -110,7 +111,8 @@ BatchQueueWindow::BatchQueueWindow(std::function<QStringList()> chooseFiles, QWi
     m_grid->setObjectName(QStringLiteral("Grid"));
     m_grid->setAccessibleName(tr("Queued to Print"));
     m_grid->setGeometry(kGridGeometry);
-    m_grid->setHorizontalHeaderLabels({QString(), tr("Queued to Print"), tr("Copies")});
+    m_grid->setHorizontalHeaderLabels(
+        {QString(), tr("Queued to Print"), tr("Copies"), QString(), QString()});
     m_grid->setColumnHidden(ImageColumn, true);
     m_grid->setColumnHidden(PathColumn, true);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -187,6 +189,8 @@ void BatchQueueWindow::addFiles(const QStringList& paths) {
         m_grid->setItem(row, ImageColumn, image);
         QTableWidgetItem* name = cell({});
         name->setText(QFileInfo(path).completeBaseName());
+        // Names can be long, and two files of one name can wait in different folders.
+        name->setToolTip(QDir::toNativeSeparators(path));
         m_grid->setItem(row, NameColumn, name);
         QTableWidgetItem* copies = cell(Qt::ItemIsEditable);
         copies->setData(Qt::EditRole, 1);

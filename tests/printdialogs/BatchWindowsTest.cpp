@@ -120,6 +120,7 @@ private slots:
         QVERIFY(q.grid->isColumnHidden(4));
         QCOMPARE(q.grid->horizontalHeaderItem(1)->text(), QStringLiteral("Queued to Print"));
         QCOMPARE(q.grid->horizontalHeaderItem(2)->text(), QStringLiteral("Copies"));
+        QVERIFY(q.grid->horizontalHeaderItem(3)->text().isEmpty());
         const int w = q.grid->width();
         QCOMPARE(q.grid->columnWidth(1), int(w * 0.63));
         QCOMPARE(q.grid->columnWidth(2), int(w * 0.2));
@@ -363,6 +364,14 @@ private slots:
         QCOMPARE(bar->maximum(), 40);
         QCOMPARE(bar->value(), 2);
         verifyAccessibleNames(progress);
+        // A long name is shortened where it shows, and whole in the tooltip.
+        const QString longName = QString(300, u'x') + u".ub4"_qs;
+        const int width = progress.width();
+        progress.showClaim(4, 40, longName);
+        QCOMPARE(progress.width(), width);
+        QVERIFY(child<QLabel>(progress, "LabelClaim")->text().contains(QChar(0x2026)));
+        QCOMPARE(child<QLabel>(progress, "LabelClaim")->toolTip(),
+                 u"Printing claim 4 of 40: "_qs + longName);
         QVERIFY(!progress.isStopRequested());
         progress.close();
         QVERIFY(progress.isStopRequested());
