@@ -14,10 +14,9 @@
 // settings it loads afresh for every job, and shows the print dialogs; the committed print
 // font (PrintFontSettings) is shared with the field warnings. BatchPrintCommands prints a
 // queue of saved claims: DocumentCommands opens each, PrintCommands' printer, print mode and
-// engine print it. Every setting is read
-// and written through the typed view of the PreferencesStore, which the window loads at
-// creation and saves when it closes. Errors that no command handles go to the
-// ApplicationErrorHandler.
+// engine print it. Every setting is read and written through the typed view of the
+// PreferencesStore, which the window loads at creation and saves when it closes. Errors that
+// no command handles go to the ApplicationErrorHandler.
 
 #include "platform/UserRegistry.h"
 #include "prefs/PreferencesFolders.h"
