@@ -1,12 +1,16 @@
 // The main window at work: opening and saving a full claim as File > Open and File > Save do,
-// and typing into the fields through the real widgets, key by key.
+// typing into the fields through the real widgets, key by key, and batch printing.
 
+#include "PdfReading.h"
+#include "ScriptedDialogs.h"
 #include "editor/AutomaticCommands.h"
+#include "editor/BatchPrintCommands.h"
 #include "editor/CaptionLabel.h"
 #include "editor/DocumentCommands.h"
 #include "editor/FieldEditor.h"
 #include "editor/FormCanvas.h"
 #include "editor/MainWindow.h"
+#include "editor/PrintCommands.h"
 #include "model/ClaimFile.h"
 #include "model/FieldCatalogue.h"
 
@@ -16,6 +20,7 @@
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -37,11 +42,12 @@ struct Editor {
     QTemporaryDir home;
     std::unique_ptr<cw::editor::MainWindow> window;
 
-    Editor() {
+    // dialogs: nullptr for real Qt dialogs.
+    explicit Editor(cw::editor::UserDialogs* dialogs = nullptr) {
         qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
         window = std::make_unique<cw::editor::MainWindow>(cw::editor::MainWindow::Services{
-            cw::platform::UserRegistry(), foldersIn(home.path()), nullptr, {}});
+            cw::platform::UserRegistry(), foldersIn(home.path()), dialogs, {}});
         window->show();
     }
 
@@ -140,6 +146,58 @@ void BM_TypeFullClaim(benchmark::State& state) {
         benchmark::Counter(double(keys), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_TypeFullClaim)->Unit(benchmark::kMillisecond);
+
+// The process's peak resident memory so far.
+double peakResidentMb() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// Batch printing as File > Batch Printing runs it, with the queue, the print-mode question and
+// the print dialog answered by a script: N copies of the full claim (each its own file) in
+// colour into one PDF. Per batch: the time, the PDF's size, how many images it holds, and the
+// process's peak memory so far; run alone (--benchmark_filter=Batch), the batches go from
+// small to large, so a peak that stays put says the memory does not grow with the claims. The
+// time per further claim is the difference of two rows over the difference of their claims.
+void BM_BatchOfFullClaimsInColourIntoOnePdf(benchmark::State& state) {
+    const auto count = int(state.range(0));
+    ScriptedDialogs dialogs;
+    Editor editor(&dialogs);
+    cw::editor::MainWindow& window = *editor.window;
+    const QTemporaryDir& home = editor.home;
+
+    QList<cw::printdialogs::QueuedClaim> queue;
+    for (int i = 0; i < count; ++i) {
+        const QString path = home.filePath(QStringLiteral("claim%1.ub4").arg(i));
+        QFile::copy(QStringLiteral(CLAIMWRIGHT_FULL_CLAIM), path);
+        queue.append({path, 1});
+    }
+    window.batchPrintCommands().setQueueQuestion([&queue] { return queue; });
+    cw::editor::PrintCommands& print = window.printCommands();
+    print.setPrintModeQuestion([] { return true; });
+    print.printMode().commit({.textOnly = false, .colour = true});
+    const QString pdf = home.filePath(QStringLiteral("batch.pdf"));
+    print.printer().setOutputFormat(QPrinter::PdfFormat);
+    print.printer().setOutputFileName(pdf);
+
+    for (auto _ : state) {
+        dialogs.printerAnswers.push_back(1);
+        window.batchPrintCommands().BatchPrinting1Click();
+    }
+    if (!dialogs.errors.isEmpty())
+        state.SkipWithError(qPrintable(dialogs.errors.constFirst()));
+    state.counters["claims"] = count;
+    state.counters["pdf_MB"] = double(QFile(pdf).size()) / (1024.0 * 1024.0);
+    state.counters["images"] = cw::test::imageObjectCount(pdf);
+    state.counters["peak_MB"] = peakResidentMb();
+}
+BENCHMARK(BM_BatchOfFullClaimsInColourIntoOnePdf)
+    ->Arg(1)
+    ->Arg(50)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 } // namespace
 

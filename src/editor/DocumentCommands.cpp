@@ -47,10 +47,6 @@ bool isProviderLine(int index) {
            index == indexOf(u"edit3a") || index == indexOf(u"edit4a");
 }
 
-QString folderOf(const QString& path) {
-    return QFileInfo(path).absolutePath().trimmed() + u'/';
-}
-
 } // namespace
 
 DocumentCommands::DocumentCommands(Context context, QObject* parent)
@@ -160,8 +156,17 @@ void DocumentCommands::Open1Click() {
         m_context.dialogs.chooseFileToOpen({dataFolder(), {}, claimFileFilters(), {}});
     if (!chosen)
         return;
-    m_context.preferences.settings().setText(Pref::UserDataPath, folderOf(*chosen));
+    rememberFolderOf(*chosen);
     openClaimFile(*chosen, false);
+}
+
+void DocumentCommands::rememberFolderOf(const QString& fileName) {
+    m_context.preferences.settings().setText(Pref::UserDataPath,
+                                             QFileInfo(fileName).absolutePath().trimmed() + u'/');
+}
+
+QStringList DocumentCommands::chooseClaimFiles() {
+    return m_context.dialogs.chooseFilesToOpen({dataFolder(), {}, claimFileFilters(), {}});
 }
 
 void DocumentCommands::Save1Click() {
@@ -219,7 +224,7 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
                     QStringLiteral("\n\n") + written.error());
                 outcome = SaveAsOutcome::Failed;
             } else {
-                m_context.preferences.settings().setText(Pref::UserDataPath, folderOf(*chosen));
+                rememberFolderOf(*chosen);
             }
         }
         if (outcome == SaveAsOutcome::Saved) {
@@ -242,19 +247,22 @@ void DocumentCommands::storeProviderTemplate() {
 }
 
 void DocumentCommands::openClaimFile(const QString& fileName, bool askFirstToSave) {
+    if (const Result<OpenOutcome> opened = loadClaimFile(fileName, askFirstToSave); !opened)
+        m_context.errors.handle(opened.error());
+}
+
+Result<OpenOutcome> DocumentCommands::loadClaimFile(const QString& fileName, bool askFirstToSave) {
     const SuspendedAutomaticSettings suspended(m_context.settings);
     if (askFirstToSave && status().modified && !askFirst())
-        return;
+        return OpenOutcome::KeptUnsaved;
 
     // The file is read before anything changes, so a file that cannot be read leaves the
     // claim, its title and its state exactly as they were.
     model::ClaimValues values;
     if (!fileName.isEmpty()) {
         auto read = model::readClaimFile(fileName);
-        if (!read) {
-            m_context.errors.handle(read.error());
-            return;
-        }
+        if (!read)
+            return Error{read.error()};
         values = std::move(read).value();
     }
 
@@ -265,6 +273,7 @@ void DocumentCommands::openClaimFile(const QString& fileName, bool askFirstToSav
     m_context.document.setValues(values, model::ValueSource::Loading);
     m_context.settings.setGateOpen(true);
     m_context.document.clearModified();
+    return OpenOutcome::Opened;
 }
 
 bool DocumentCommands::mayClose() {

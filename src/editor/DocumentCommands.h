@@ -5,6 +5,7 @@
 
 #include "editor/UserDialogs.h"
 #include "model/ClaimDocument.h"
+#include "platform/Result.h"
 
 #include <QObject>
 #include <QString>
@@ -22,6 +23,7 @@ class AutomaticSettings;
 class FormCanvas;
 
 enum class SaveAsOutcome { Saved, Cancelled, Failed };
+enum class OpenOutcome { Opened, KeptUnsaved };
 
 class DocumentCommands : public QObject {
     Q_OBJECT
@@ -49,8 +51,23 @@ public:
     SaveAsOutcome SaveAs1Click();
 
     // Loads fileName (empty: an empty claim) into the document. askFirst offers to save unsaved
-    // typing first. A file that cannot be read changes nothing.
+    // typing first; the user may keep the claim instead. A file that cannot be read changes
+    // nothing and gives the reason.
+    Result<OpenOutcome> loadClaimFile(const QString& fileName, bool askFirst);
+    // loadClaimFile, with a file that cannot be read reported to the error handler.
     void openClaimFile(const QString& fileName, bool askFirst);
+
+    // Before the claim is replaced: offers to save unsaved typing. False when the user kept the
+    // claim (Cancel or the close box).
+    bool askFirst();
+    // The folder where claims are opened and saved; the default one is made where it names no
+    // folder.
+    QString dataFolder();
+    // That folder becomes the file's folder.
+    void rememberFolderOf(const QString& fileName);
+    // The claim-file dialog with several files to pick: them in the dialog's order, none when
+    // the user cancels.
+    QStringList chooseClaimFiles();
 
     // The closing check of the main window: true when it may close now. Otherwise the closing
     // prompt has been answered, and closeRequested() follows where the answer closes.
@@ -64,10 +81,7 @@ signals:
 private:
     // Toktosave or Toktoclose, marked as showing while it is up.
     SaveAnswer promptToSave(SavePrompt prompt);
-    // False when the user kept the claim (Cancel or the close box).
-    bool askFirst();
     void setTitleFromFileName(const QString& fileName);
-    QString dataFolder();
     void storeProviderTemplate();
     void emptyFields(const std::function<bool(int index)>& shouldEmpty);
     // What the three New commands end with once the fields are emptied and filled.

@@ -4,6 +4,7 @@
 #include "editor/ApplicationErrorHandler.h"
 #include "editor/AutomaticCommands.h"
 #include "editor/AutomaticSettings.h"
+#include "editor/BatchPrintCommands.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditorApplication.h"
 #include "editor/EditorPictures.h"
@@ -113,6 +114,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         new AlignmentCommands({m_preferences->settings(), *m_printCommands, *m_canvas, m_dialogs,
                                *m_errors, windowPositions, alignmentSettings, *this},
                               this);
+    m_batchPrintCommands = new BatchPrintCommands(
+        {*m_commands, *m_printCommands, *m_document, m_dialogs, *this}, this);
 
     createMenus();
     createToolBar();
@@ -201,7 +204,8 @@ void MainWindow::createMenus() {
         m_printEntry->setText(m_printCommands->printEntryCaption(m_printEntry->text()));
     });
     file->addSeparator();
-    later(file, tr("&Batch Printing"), tr("Ctrl+Alt+T"))->setObjectName(u"BatchPrinting1"_qs);
+    connect(item("BatchPrinting1", tr("&Batch Printing"), tr("Ctrl+Alt+T")), &QAction::triggered,
+            m_batchPrintCommands, &BatchPrintCommands::BatchPrinting1Click);
     file->addSeparator();
     file->addAction(tr("E&xit"), this, &QWidget::close);
 
@@ -249,7 +253,8 @@ void MainWindow::createToolBar() {
             m_printCommands, &PrintCommands::Print2Click);
     connect(button(ToolbarPicture::Print, tr("Print")), &QAction::triggered, m_printCommands,
             &PrintCommands::Print1Click);
-    button(ToolbarPicture::BatchPrinting, tr("Batch Printing"))->setEnabled(false);
+    connect(button(ToolbarPicture::BatchPrinting, tr("Batch Printing")), &QAction::triggered,
+            m_batchPrintCommands, &BatchPrintCommands::BatchPrinting1Click);
     bar->addSeparator();
     button(ToolbarPicture::FrequentlyAskedQuestions, tr("Frequently Asked Questions"))
         ->setEnabled(false);

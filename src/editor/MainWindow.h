@@ -15,9 +15,10 @@
 // font (PrintFontSettings) is shared with the field warnings. AlignmentCommands opens the
 // printer alignment and the advanced alignment, loads the field offsets from their settings
 // file into the print commands at the first show, and keeps the advanced window on the field
-// the canvas opened last. Every setting is read and written through the typed view of the
-// PreferencesStore, which the window loads at creation and saves when it closes. Errors that no
-// command handles go to the ApplicationErrorHandler.
+// the canvas opened last. BatchPrintCommands prints a queue of saved claims: DocumentCommands
+// opens each, PrintCommands' printer, print mode and engine print it. Every setting is read and
+// written through the typed view of the PreferencesStore, which the window loads at creation
+// and saves when it closes. Errors that no command handles go to the ApplicationErrorHandler.
 
 #include "platform/UserRegistry.h"
 #include "prefs/PreferencesFolders.h"
@@ -52,6 +53,7 @@ class AlignmentCommands;
 class ApplicationErrorHandler;
 class AutomaticCommands;
 class AutomaticSettings;
+class BatchPrintCommands;
 class FieldBehaviours;
 class PrintCommands;
 class DocumentCommands;
@@ -81,6 +83,7 @@ public:
     printing::PrintFontSettings& printFont() const { return *m_printFont; }
     PrintCommands& printCommands() const { return *m_printCommands; }
     AlignmentCommands& alignmentCommands() const { return *m_alignmentCommands; }
+    BatchPrintCommands& batchPrintCommands() const { return *m_batchPrintCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -115,6 +118,7 @@ private:
     FieldBehaviours* m_fieldBehaviours = nullptr;
     PrintCommands* m_printCommands = nullptr;
     AlignmentCommands* m_alignmentCommands = nullptr;
+    BatchPrintCommands* m_batchPrintCommands = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;

@@ -80,6 +80,11 @@ public:
     // failure is returned, so that the caller puts its settings back before it is told.
     Result<void> printSampleClaim();
 
+    // What batch printing prints with besides the job settings: the print-mode question (true
+    // for OK) and the run's engine.
+    bool askPrintMode() { return m_askPrintMode(); }
+    printing::PrintEngine& engine() { return m_engine; }
+
 private:
     // Prints the claim on the screen; failures go to the error handler. True when it printed.
     bool printLoadedClaim(QPrinter& printer, int copies);

@@ -17,12 +17,12 @@ namespace cw::editor {
 
 namespace {
 
-std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& request,
-                                     QFileDialog::AcceptMode mode) {
+// The chosen paths; none when the user cancels.
+QStringList runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                          QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
+    dialog.setFileMode(fileMode);
     dialog.setDirectory(request.folder);
     dialog.setNameFilters(request.filters);
     dialog.setDefaultSuffix(request.defaultSuffix);
@@ -30,9 +30,15 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+std::optional<QString> firstOf(const QStringList& paths) {
+    if (paths.isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return paths.constFirst();
 }
 
 } // namespace
@@ -50,11 +56,16 @@ SaveAnswer QtUserDialogs::askSaveChanges(SavePrompt prompt) {
 }
 
 std::optional<QString> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& request) {
-    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
+    return firstOf(
+        runFileDialog(m_parent, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile));
+}
+
+QStringList QtUserDialogs::chooseFilesToOpen(const FileDialogRequest& request) {
+    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles);
 }
 
 std::optional<QString> QtUserDialogs::chooseFileToSave(const FileDialogRequest& request) {
-    return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
+    return firstOf(runFileDialog(m_parent, request, QFileDialog::AcceptSave, QFileDialog::AnyFile));
 }
 
 void QtUserDialogs::showMessage(const QString& text) {

@@ -19,6 +19,7 @@ public:
 
     SaveAnswer askSaveChanges(SavePrompt prompt) override;
     std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override;
+    QStringList chooseFilesToOpen(const FileDialogRequest& request) override;
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override;
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;

@@ -35,6 +35,9 @@ public:
     virtual SaveAnswer askSaveChanges(SavePrompt prompt) = 0;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) = 0;
+    // Several existing files: the chosen paths in the dialog's order, none when the user
+    // cancels.
+    virtual QStringList chooseFilesToOpen(const FileDialogRequest& request) = 0;
     // Asks before overwriting an existing file.
     virtual std::optional<QString> chooseFileToSave(const FileDialogRequest& request) = 0;
     virtual void showMessage(const QString& text) = 0;

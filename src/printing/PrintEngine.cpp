@@ -118,15 +118,17 @@ Result<void> checkPrinter(const QPrinter& printer) {
 
 Result<int> PrintEngine::drawPages(QPainter& painter, QPrinter& printer,
                                    std::span<const TextSource> texts, int pagesPerCopy,
-                                   const PageLayout& layout, const PrintJobSettings& settings) {
+                                   int pagesBefore, const PageLayout& layout,
+                                   const PrintJobSettings& settings) {
     setUpPageText(painter, settings.font);
     const DeviceMetrics metrics = deviceMetrics(printer);
     int pageCount = 0;
     for (const TextSource& text : texts) {
         const PictureKind kind = text.isSample() ? PictureKind::None : settings.picture;
         for (int copy = 0; copy < pagesPerCopy; ++copy) {
-            if (pageCount > 0 && !printer.newPage())
-                return Error{tr("The printer could not start page %1.").arg(pageCount + 1)};
+            const int page = pagesBefore + pageCount + 1;
+            if (page > 1 && !printer.newPage())
+                return Error{tr("The printer could not start page %1.").arg(page)};
             if (kind != PictureKind::None) {
                 const Result<void> picture =
                     printFormPicture(painter, metrics, kind, layout.pageOffsets, m_pictures);
@@ -160,7 +162,7 @@ Result<void> PrintEngine::previewClaim(QPrinter& preview, const TextSource& text
     if (!painter.begin(&preview))
         return Error{tr("The print preview cannot be drawn.")};
     const Result<int> pages =
-        drawPages(painter, preview, std::span(&text, 1), 1, *layout, settings);
+        drawPages(painter, preview, std::span(&text, 1), 1, 0, *layout, settings);
     painter.end();
     if (!pages)
         return Error{pages.error()};
@@ -175,12 +177,42 @@ Result<PrintedJob> PrintEngine::printClaim(QPrinter& printer, const TextSource& 
     return printClaims(printer, std::span(&text, 1), copies, settings);
 }
 
-Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const TextSource> texts,
-                                            int copies, const PrintJobSettings& settings) {
+class PrintEngine::Document {
+public:
+    Document(PrintEngine& engine, QPrinter& printer)
+        : m_engine(engine)
+        , m_printer(printer) {}
+
+    // One job: every text source in turn, copies of each. The first job starts the document.
+    Result<PrintedJob> print(std::span<const TextSource> texts, int copies,
+                             const PrintJobSettings& settings);
+    // Ends the document and puts a PDF in place: its path, empty for a printer and when no job
+    // started the document.
+    Result<QString> finish();
+
+private:
+    Result<void> begin(int copies);
+
+    PrintEngine& m_engine;
+    QPrinter& m_printer;
+    // In this order, so that the document is ended before its painter and its staged PDF go.
+    std::optional<PdfTarget> m_pdf;
+    QPainter m_painter;
+    std::optional<OpenDocument> m_open;
+    int m_pageCount = 0;
+    // What went wrong while drawing: the document holds part of a job and is not finished.
+    std::optional<QString> m_failure;
+};
+
+Result<PrintedJob> PrintEngine::Document::print(std::span<const TextSource> texts, int copies,
+                                                const PrintJobSettings& settings) {
     if (copies < 1)
         return Error{tr("The number of copies must be 1 or more, not %1.").arg(copies)};
     if (texts.empty())
         return Error{tr("There is nothing to print.")};
+    if (m_failure)
+        return Error{tr("Nothing more is printed into \"%1\" after an earlier failure: %2")
+                         .arg(printerNameOf(m_printer, m_pdf), *m_failure)};
 
     printLog(QStringLiteral("PrintAlignment try"));
     const Result<PageLayout> layout = pageLayout(settings);
@@ -189,46 +221,98 @@ Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const T
     printLog(QStringLiteral("PrintAlignment succeed"));
 
     PrintedJob job;
-    job.jobNumber = ++m_jobCounter;
-    std::optional<PdfTarget> pdf;
-    if (isPdfPrinter(printer) && !printer.outputFileName().isEmpty())
-        pdf.emplace(printer);
+    job.jobNumber = ++m_engine.m_jobCounter;
+    if (!m_pdf && isPdfPrinter(m_printer) && !m_printer.outputFileName().isEmpty())
+        m_pdf.emplace(m_printer);
     printLog(QStringLiteral("-----------print job #") + QString::number(job.jobNumber) + u' ' +
-             printerNameOf(printer, pdf) + QStringLiteral("-----------"));
+             printerNameOf(m_printer, m_pdf) + QStringLiteral("-----------"));
 
-    printLog(QStringLiteral("BeginDoc try"));
-    if (const Result<void> usable = checkPrinter(printer); !usable)
-        return Error{usable.error()};
-    if (pdf)
-        if (const Result<void> opened = pdf->open(); !opened)
-            return Error{opened.error()};
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setCopyCount(copies);
-    const int pagesPerCopy = printer.supportsMultipleCopies() ? 1 : copies;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return Error{
-            pdf ? tr("The PDF file \"%1\" cannot be written.").arg(pdf->path())
-                : tr("The printer \"%1\" cannot start a document.").arg(printer.printerName())};
-    printLog(QStringLiteral("BeginDoc succeed"));
-
-    OpenDocument document(painter, printer);
-    const Result<int> pages = drawPages(painter, printer, texts, pagesPerCopy, *layout, settings);
-    if (!pages)
+    if (!m_open)
+        if (const Result<void> begun = begin(copies); !begun)
+            return Error{begun.error()};
+    // Only a PDF takes jobs after the first, and it makes a page of every copy.
+    const int pagesPerCopy = m_printer.supportsMultipleCopies() ? 1 : copies;
+    const Result<int> pages = m_engine.drawPages(m_painter, m_printer, texts, pagesPerCopy,
+                                                 m_pageCount, *layout, settings);
+    if (!pages) {
+        m_failure = pages.error();
         return Error{pages.error()};
+    }
+    m_pageCount += *pages;
     job.pageCount = *pages;
-    if (!document.end())
-        return Error{printer.printerState() == QPrinter::Aborted
+    return job;
+}
+
+Result<void> PrintEngine::Document::begin(int copies) {
+    printLog(QStringLiteral("BeginDoc try"));
+    if (const Result<void> usable = checkPrinter(m_printer); !usable)
+        return usable;
+    if (m_pdf)
+        if (const Result<void> opened = m_pdf->open(); !opened)
+            return opened;
+    m_printer.setPageSize(QPageSize(QPageSize::Letter));
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+    m_printer.setCopyCount(copies);
+    if (!m_painter.begin(&m_printer))
+        return Error{
+            m_pdf ? tr("The PDF file \"%1\" cannot be written.").arg(m_pdf->path())
+                  : tr("The printer \"%1\" cannot start a document.").arg(m_printer.printerName())};
+    printLog(QStringLiteral("BeginDoc succeed"));
+    m_open.emplace(m_painter, m_printer);
+    return {};
+}
+
+Result<QString> PrintEngine::Document::finish() {
+    if (!m_open)
+        return QString();
+    const bool ended = m_open->end();
+    if (m_failure)
+        return Error{*m_failure};
+    if (!ended)
+        return Error{m_printer.printerState() == QPrinter::Aborted
                          ? tr("The print job was aborted.")
                          : tr("The printer could not finish the document.")};
+    if (!m_pdf)
+        return QString();
+    if (const Result<void> written = m_pdf->commit(); !written)
+        return Error{written.error()};
+    return m_pdf->path();
+}
 
-    if (pdf) {
-        if (const Result<void> written = pdf->commit(); !written)
-            return Error{written.error()};
-        job.pdfPath = pdf->path();
-    }
-    return job;
+Result<PrintedJob> PrintEngine::printClaims(QPrinter& printer, std::span<const TextSource> texts,
+                                            int copies, const PrintJobSettings& settings) {
+    Document document(*this, printer);
+    const Result<PrintedJob> job = document.print(texts, copies, settings);
+    if (!job)
+        return job;
+    const Result<QString> written = document.finish();
+    if (!written)
+        return Error{written.error()};
+    PrintedJob printed = *job;
+    printed.pdfPath = *written;
+    return printed;
+}
+
+PrintBatch::PrintBatch(PrintEngine& engine, QPrinter& printer)
+    : m_engine(engine)
+    , m_printer(printer) {
+    if (isPdfPrinter(printer))
+        m_pdfDocument = std::make_unique<PrintEngine::Document>(engine, printer);
+}
+
+PrintBatch::~PrintBatch() = default;
+
+Result<PrintedJob> PrintBatch::printClaim(const TextSource& text, int copies,
+                                          const PrintJobSettings& settings) {
+    if (!m_pdfDocument)
+        return m_engine.printClaim(m_printer, text, copies, settings);
+    return m_pdfDocument->print(std::span(&text, 1), copies, settings);
+}
+
+Result<QString> PrintBatch::finish() {
+    if (!m_pdfDocument)
+        return QString();
+    return m_pdfDocument->finish();
 }
 
 } // namespace cw::printing

@@ -16,6 +16,8 @@ public:
     std::deque<cw::editor::SaveAnswer> saveAnswers;
     // A null QString stands for the user's Cancel.
     std::deque<QString> openAnswers;
+    // The files picked where several may be; an empty list stands for Cancel.
+    std::deque<QStringList> openManyAnswers;
     std::deque<QString> saveAsAnswers;
     std::deque<bool> yesNoAnswers;
     // One entry per print dialog: the copies chosen, or 0 for Cancel.
@@ -26,6 +28,7 @@ public:
 
     std::vector<cw::editor::SavePrompt> promptsShown;
     std::vector<cw::editor::FileDialogRequest> openRequests;
+    std::vector<cw::editor::FileDialogRequest> openManyRequests;
     std::vector<cw::editor::FileDialogRequest> saveRequests;
     QStringList messages;
     QStringList errors;
@@ -42,6 +45,10 @@ public:
     std::optional<QString> chooseFileToOpen(const cw::editor::FileDialogRequest& request) override {
         openRequests.push_back(request);
         return chosenFile(take(openAnswers, QString()));
+    }
+    QStringList chooseFilesToOpen(const cw::editor::FileDialogRequest& request) override {
+        openManyRequests.push_back(request);
+        return take(openManyAnswers, QStringList());
     }
     std::optional<QString> chooseFileToSave(const cw::editor::FileDialogRequest& request) override {
         saveRequests.push_back(request);

@@ -2,7 +2,7 @@
 
 // Finding a dialog's controls by their object names, and using them as a user would.
 
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QWidget>
 
 namespace cw::test {
@@ -16,7 +16,7 @@ T* child(const QObject& dialog, const char* name) {
 }
 
 inline void click(const QObject& dialog, const char* button) {
-    child<QPushButton>(dialog, button)->click();
+    child<QAbstractButton>(dialog, button)->click();
 }
 
 } // namespace cw::test

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
+#include <QSet>
 #include <QString>
 
 namespace cw::test {
@@ -60,6 +61,21 @@ inline int pdfPageCount(const QString& pdfPath) {
                                           QRegularExpression::MultilineOption);
     const auto match = pages.match(QString::fromUtf8(process.readAllStandardOutput()));
     return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// Distinct image objects in the PDF: one per picture, however many pages show it.
+inline int imageObjectCount(const QString& pdfPath) {
+    QProcess process;
+    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdfPath});
+    process.waitForFinished(60000);
+    QSet<QString> objects;
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
+    for (const QString& line : lines.mid(2)) {
+        const QStringList columns = line.simplified().split(u' ');
+        if (columns.size() > 10)
+            objects.insert(columns[10]);
+    }
+    return int(objects.size());
 }
 
 } // namespace cw::test

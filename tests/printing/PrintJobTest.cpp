@@ -1,3 +1,6 @@
+// Print jobs to PDF files: pages and copies, replacing an earlier file only once a job has
+// finished, the picture, and a batch of claims into one document, each claim a job of its own.
+
 #include "Fixtures.h"
 #include "ForkedChild.h"
 #include "PdfReading.h"
@@ -16,7 +19,6 @@
 #include <QImage>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QSet>
 #include <QTest>
 
 #include <csignal>
@@ -43,21 +45,6 @@ QByteArray readBytes(const QString& path) {
 
 void chooseColourPicture(PrintRun& run) {
     run.printMode.commit({.textOnly = false, .colour = true});
-}
-
-// Distinct image objects in the PDF: one per picture, however many pages show it.
-int imageObjectCount(const QString& pdfPath) {
-    QProcess process;
-    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdfPath});
-    process.waitForFinished(60000);
-    QSet<QString> objects;
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-    for (const QString& line : lines.mid(2)) {
-        const QStringList columns = line.simplified().split(u' ');
-        if (columns.size() > 10)
-            objects.insert(columns[10]);
-    }
-    return int(objects.size());
 }
 
 QImage renderedPage(const QString& pdfPath, int dpi) {
@@ -111,6 +98,25 @@ QString shown(const QList<double>& lines) {
     for (const double line : lines)
         texts << QString::number(line, 'f', 2);
     return texts.join(u' ');
+}
+
+// The log lines without the prefix, only those that begin with one of the given words.
+QStringList logLines(const cw::platform::DebugOutputCapture& capture, const QStringList& starts) {
+    QStringList kept;
+    for (const QString& line : capture.lines()) {
+        const QString message = line.mid(kPrintLogPrefix.size());
+        for (const QString& start : starts)
+            if (message.startsWith(start))
+                kept << message;
+    }
+    return kept;
+}
+
+QString patientOnPage(const QString& pdfPath, int page) {
+    for (const cw::test::PdfWord& word : cw::test::pdfWords(pdfPath, page))
+        if (word.text.startsWith(QLatin1StringView("PATIENT")))
+            return word.text;
+    return {};
 }
 
 } // namespace
@@ -299,7 +305,7 @@ private slots:
         PrintEngine engine;
         QVERIFY(engine.printClaim(*printer, text, 5, run.settings()).ok());
         QCOMPARE(cw::test::pdfPageCount(path("many.pdf")), 5);
-        QCOMPARE(imageObjectCount(path("many.pdf")), images);
+        QCOMPARE(cw::test::imageObjectCount(path("many.pdf")), images);
     }
 
     // The picture covers the sheet from its corner, not the printable area: its frame lies
@@ -327,6 +333,121 @@ private slots:
                  qPrintable(shown(onPlain) + QStringLiteral(" / ") + shown(picture)));
         QVERIFY2(closeTo(withMargins, picture, 0.6),
                  qPrintable(shown(withMargins) + QStringLiteral(" / ") + shown(picture)));
+    }
+
+    // Three claims with 2, 1 and 5 copies: three jobs in the log, eight pages in queue order,
+    // one document begun and ended once, the picture stored once, and no file before finish.
+    void claimsShareOneDocumentAsJobsOfTheirOwn() {
+        writeFile(path("batch.pdf"), "an earlier PDF");
+        PrintRun run;
+        run.printMode.commit({.textOnly = false, .colour = true});
+        const cw::model::ClaimValues claims[] = {
+            claimNamed(u"PATIENTA"_qs), claimNamed(u"PATIENTB"_qs), claimNamed(u"PATIENTC"_qs)};
+        const int copies[] = {2, 1, 5};
+        auto printer = cw::test::pdfPrinter(path("batch.pdf"));
+        PrintEngine engine;
+        cw::platform::DebugOutputCapture capture;
+        {
+            PrintBatch batch(engine, *printer);
+            for (int i = 0; i < 3; ++i) {
+                const auto job =
+                    batch.printClaim(TextSource::claim(claims[i]), copies[i], run.settings());
+                QVERIFY2(job.ok(), job.ok() ? "" : qPrintable(job.error()));
+                QCOMPARE(job->jobNumber, i + 1);
+                QCOMPARE(job->pageCount, copies[i]);
+            }
+            QCOMPARE(QFile(path("batch.pdf")).size(), qint64(14)); // still the earlier file
+            const auto written = batch.finish();
+            QVERIFY2(written.ok(), written.ok() ? "" : qPrintable(written.error()));
+            QCOMPARE(*written, path("batch.pdf"));
+        }
+        QCOMPARE(printer->outputFileName(), path("batch.pdf"));
+        QCOMPARE(filesIn(m_home->path()), QStringList{u"batch.pdf"_qs});
+        QCOMPARE(cw::test::pdfPageCount(path("batch.pdf")), 8);
+        const char* expected[] = {"PATIENTA", "PATIENTA", "PATIENTB", "PATIENTC",
+                                  "PATIENTC", "PATIENTC", "PATIENTC", "PATIENTC"};
+        for (int page = 1; page <= 8; ++page)
+            QCOMPARE(patientOnPage(path("batch.pdf"), page), QLatin1StringView(expected[page - 1]));
+        QCOMPARE(cw::test::imageObjectCount(path("batch.pdf")), 1);
+
+        const auto jobLine = [&](int number) {
+            return u"-----------print job #"_qs + QString::number(number) + u' ' +
+                   path("batch.pdf") + u"-----------"_qs;
+        };
+        QCOMPARE(logLines(capture, {u"-----------print job"_qs, u"BeginDoc"_qs, u"EndDoc"_qs}),
+                 (QStringList{jobLine(1), u"BeginDoc try"_qs, u"BeginDoc succeed"_qs, jobLine(2),
+                              jobLine(3), u"EndDoc try"_qs, u"EndDoc succeed"_qs}));
+    }
+
+    // A claim whose job stops before it draws (here a bad alignment value) leaves the
+    // document as it was: the claims around it still print.
+    void claimRefusedBeforeDrawingLeavesTheDocumentWhole() {
+        PrintRun run;
+        PrintRun badAlignment;
+        badAlignment.preferences[Pref::PrintAlignment3] = QStringLiteral("x");
+        const auto first = claimNamed(u"PATIENTA"_qs);
+        const auto second = claimNamed(u"PATIENTB"_qs);
+        auto printer = cw::test::pdfPrinter(path("batch.pdf"));
+        PrintEngine engine;
+        PrintBatch batch(engine, *printer);
+        QVERIFY(batch.printClaim(TextSource::claim(first), 1, run.settings()).ok());
+        QVERIFY(!batch.printClaim(TextSource::claim(first), 1, badAlignment.settings()).ok());
+        QVERIFY(!batch.printClaim(TextSource::claim(first), 0, run.settings()).ok());
+        QVERIFY(batch.printClaim(TextSource::claim(second), 1, run.settings()).ok());
+        QVERIFY(batch.finish().ok());
+        QCOMPARE(cw::test::pdfPageCount(path("batch.pdf")), 2);
+        QCOMPARE(patientOnPage(path("batch.pdf"), 2), u"PATIENTB"_qs);
+    }
+
+    // A failure while drawing spoils the document: later claims are refused, finish fails,
+    // and the earlier file stays as it was, with nothing left beside it.
+    void failureWhileDrawingWritesNothing() {
+        writeFile(path("batch.pdf"), "an earlier PDF");
+        writeFile(path("corrupt.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not really a JPEG", 21));
+        PrintRun run;
+        run.printMode.commit({.textOnly = false, .colour = false});
+        const auto claim = claimNamed(u"PATIENTA"_qs);
+        auto printer = cw::test::pdfPrinter(path("batch.pdf"));
+        PrintEngine engine(FormPictures(path("corrupt.jpg")));
+        {
+            PrintBatch batch(engine, *printer);
+            const auto first = batch.printClaim(TextSource::claim(claim), 1, run.settings());
+            QVERIFY(!first.ok());
+            QVERIFY2(first.error().contains(path("corrupt.jpg")), qPrintable(first.error()));
+            const auto second = batch.printClaim(TextSource::claim(claim), 1, run.settings());
+            QVERIFY(!second.ok());
+            QVERIFY2(second.error().contains(QLatin1StringView("earlier failure")),
+                     qPrintable(second.error()));
+            QVERIFY(!batch.finish().ok());
+        }
+        QCOMPARE(filesIn(m_home->path()), (QStringList{u"batch.pdf"_qs, u"corrupt.jpg"_qs}));
+        QCOMPARE(QFile(path("batch.pdf")).size(), qint64(14));
+        QCOMPARE(printer->outputFileName(), path("batch.pdf"));
+    }
+
+    // A batch that ends without finish (the program stopped in the middle) writes nothing.
+    void unfinishedBatchWritesNothing() {
+        PrintRun run;
+        const auto claim = claimNamed(u"PATIENTA"_qs);
+        auto printer = cw::test::pdfPrinter(path("batch.pdf"));
+        PrintEngine engine;
+        {
+            PrintBatch batch(engine, *printer);
+            QVERIFY(batch.printClaim(TextSource::claim(claim), 1, run.settings()).ok());
+        }
+        QVERIFY(filesIn(m_home->path()).isEmpty());
+        QCOMPARE(printer->outputFileName(), path("batch.pdf"));
+    }
+
+    // Nothing printed: no document was begun and no file is written.
+    void batchWithoutClaimsWritesNothing() {
+        auto printer = cw::test::pdfPrinter(path("batch.pdf"));
+        PrintEngine engine;
+        PrintBatch batch(engine, *printer);
+        const auto written = batch.finish();
+        QVERIFY(written.ok());
+        QVERIFY(written->isEmpty());
+        QVERIFY(filesIn(m_home->path()).isEmpty());
     }
 };
 
