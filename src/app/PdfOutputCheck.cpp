@@ -1,8 +1,9 @@
 #include "app/PdfOutputCheck.h"
 
+#include "printing/PdfOutputFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace cw::app {
@@ -20,13 +21,6 @@ QString fileIdentity(const QString& path) {
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
-bool isPdfFile(const QString& path) {
-    if (!QFileInfo(path).isFile()) // a named pipe would keep the read waiting
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
-}
-
 } // namespace
 
 Result<void> checkPdfOutput(const PdfPrintOptions& options) {
@@ -41,7 +35,7 @@ Result<void> checkPdfOutput(const PdfPrintOptions& options) {
                             "written over.")
                              .arg(output, claim)};
     const QFileInfo info(output);
-    if (info.exists() && !info.isDir() && !isPdfFile(output))
+    if (info.exists() && !info.isDir() && !printing::isPdfFile(output))
         return Error{tr("\"%1\" after --print-pdf exists and is not a PDF file; it is not "
                         "written over.")
                          .arg(output)};

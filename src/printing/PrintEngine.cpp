@@ -4,6 +4,7 @@
 #include "platform/StagedFile.h"
 #include "printing/DeviceMetrics.h"
 #include "printing/PageText.h"
+#include "printing/PdfOutputFile.h"
 #include "printing/PrintLog.h"
 #include "printing/PrintPositions.h"
 
@@ -51,6 +52,8 @@ public:
             return Error{tr("The PDF file \"%1\" cannot be written: the folder \"%2\" does not "
                             "exist.")
                              .arg(m_path, target.dir().path())};
+        if (const Result<void> replaceable = checkNotAClaimFileName(m_path); !replaceable)
+            return replaceable;
         Result<platform::StagedFile> staged = platform::StagedFile::create(m_path);
         if (!staged)
             return Error{staged.error()};

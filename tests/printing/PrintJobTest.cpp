@@ -182,6 +182,19 @@ private slots:
         QCOMPARE(filesIn(m_home->path()), (QStringList{u"claim.pdf"_qs, u"corrupt.jpg"_qs}));
     }
 
+    // A claim's name chosen as the PDF by mistake, confirmed or not, never costs the claim.
+    void aClaimIsNeverReplacedByAPdf() {
+        writeFile(path("Doe.UB4"), "the claim");
+        PrintRun run;
+        auto printer = cw::test::pdfPrinter(path("Doe.UB4"));
+        PrintEngine engine;
+        const auto job = engine.printClaim(*printer, TextSource::sample(), 1, run.settings());
+        QVERIFY(!job.ok());
+        QVERIFY2(job.error().contains(path("Doe.UB4")), qPrintable(job.error()));
+        QCOMPARE(readBytes(path("Doe.UB4")), QByteArray("the claim"));
+        QCOMPARE(filesIn(m_home->path()), QStringList{u"Doe.UB4"_qs});
+    }
+
     // The job draws beside the PDF it replaces, so it needs no temporary folder elsewhere, and
     // it clears away what a killed job left there.
     void jobWorksBesideItsPdf() {
