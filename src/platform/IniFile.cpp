@@ -75,6 +75,24 @@ QByteArrayView unquoted(QByteArrayView value) {
     return value;
 }
 
+// GetPrivateProfileInt's reading, kept to the low 16 bits as a signed number.
+qint16 lowSixteenBits(QByteArrayView text, qint16 defaultValue) {
+    qsizetype i = 0;
+    const bool negative = text.startsWith('-');
+    if (negative || text.startsWith('+'))
+        i = 1;
+    // Arithmetic modulo 2^16 gives the low 16 bits of any longer result without overflow.
+    quint16 number = 0;
+    const qsizetype firstDigit = i;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        number = static_cast<quint16>(number * 10u + static_cast<unsigned>(text[i] - '0'));
+    if (i == firstDigit)
+        return defaultValue;
+    if (negative)
+        number = static_cast<quint16>(0u - number);
+    return static_cast<qint16>(number);
+}
+
 bool breaksLines(QByteArrayView text) {
     return text.contains('\r') || text.contains('\n') || text.contains('\0');
 }
@@ -142,21 +160,38 @@ QByteArray IniFile::readString(QByteArrayView section, QByteArrayView key,
 }
 
 qint16 IniFile::readInteger(QByteArrayView section, QByteArrayView key, qint16 defaultValue) const {
-    const QByteArray text = readString(section, key, {});
-    qsizetype i = 0;
-    const bool negative = text.startsWith('-');
-    if (negative || text.startsWith('+'))
-        i = 1;
-    // Arithmetic modulo 2^16 gives the low 16 bits of any longer result without overflow.
-    quint16 number = 0;
-    const qsizetype firstDigit = i;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        number = static_cast<quint16>(number * 10u + static_cast<unsigned>(text[i] - '0'));
-    if (i == firstDigit)
-        return defaultValue;
-    if (negative)
-        number = static_cast<quint16>(0u - number);
-    return static_cast<qint16>(number);
+    return lowSixteenBits(readString(section, key, {}), defaultValue);
+}
+
+IniSection IniFile::section(QByteArrayView section) const {
+    IniSection keys;
+    const qsizetype sectionLine = findSection(section.trimmed());
+    if (sectionLine < 0)
+        return keys;
+    const qsizetype end = sectionEnd(sectionLine);
+    for (qsizetype i = sectionLine + 1; i < end; ++i)
+        if (const auto entry = keyLine(m_lines[i])) {
+            const QByteArray name = IniSection::lookupName(entry->key);
+            if (!keys.m_values.contains(name))
+                keys.m_values.insert(name, unquoted(entry->value).toByteArray());
+        }
+    return keys;
+}
+
+QByteArray IniSection::lookupName(QByteArrayView key) {
+    QByteArray name = key.trimmed().toByteArray();
+    for (char& c : name)
+        c = static_cast<char>(kLowerCase[static_cast<unsigned char>(c)]);
+    return name;
+}
+
+QByteArray IniSection::readString(QByteArrayView key, QByteArrayView defaultValue) const {
+    const auto found = m_values.constFind(lookupName(key));
+    return found == m_values.cend() ? defaultValue.toByteArray() : *found;
+}
+
+qint16 IniSection::readInteger(QByteArrayView key, qint16 defaultValue) const {
+    return lowSixteenBits(readString(key, {}), defaultValue);
 }
 
 Result<void> IniFile::writeString(QByteArrayView section, QByteArrayView key,

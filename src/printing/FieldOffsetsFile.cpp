@@ -45,9 +45,9 @@ Result<FieldOffsets> FieldOffsetsFile::load() const {
     FieldOffsets offsets;
     if (!file->hasSection(kAlignmentSection))
         return offsets;
+    const platform::IniSection alignment = file->section(kAlignmentSection);
     for (int i = 0; i < model::kFieldCount; ++i)
-        offsets.set(i, file->readInteger(kAlignmentSection, topKey(i), 0),
-                    file->readInteger(kAlignmentSection, leftKey(i), 0));
+        offsets.set(i, alignment.readInteger(topKey(i), 0), alignment.readInteger(leftKey(i), 0));
     return offsets;
 }
 

@@ -65,6 +65,17 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("CWMAIN_Settings.ini"));
         QVERIFY(writeFileAtomically(path, kSample).ok());
         QCOMPARE(opened(path).readString(section, key, "default"), expected);
+        // A section read in one pass answers the same.
+        QCOMPARE(opened(path).section(section).readString(key, "default"), expected);
+    }
+
+    void aKeyTwiceReadsItsFirstLine() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.ini"));
+        QVERIFY(writeFileAtomically(path, "[A]\r\nKey=1\r\nKEY=2\r\n[a]\r\nkey=3\r\n").ok());
+        QCOMPARE(opened(path).readString("A", "key", {}), QByteArray("1"));
+        QCOMPARE(opened(path).section("a").readString("key", {}), QByteArray("1"));
+        QCOMPARE(opened(path).section("missing").readString("key", "none"), QByteArray("none"));
     }
 
     void integerKeepsTheLow16BitsSigned_data() {
@@ -91,6 +102,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("a.ini"));
         QVERIFY(writeFileAtomically(path, "[Alignment]\r\nKey=" + value + "\r\n").ok());
         QCOMPARE(int(opened(path).readInteger("Alignment", "Key", 99)), expected);
+        QCOMPARE(int(opened(path).section("Alignment").readInteger("key", 99)), expected);
     }
 
     void writeAndRemoveKeepEveryOtherLine() {
