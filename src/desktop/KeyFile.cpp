@@ -2,6 +2,9 @@
 
 #include <QList>
 
+#include <algorithm>
+#include <iterator>
+
 namespace cw::desktop {
 
 namespace {
@@ -30,26 +33,25 @@ QList<QByteArray> linesOf(const QByteArray& contents) {
     return lines;
 }
 
-// Escapes of the key file's string values.
+// The key file's escapes of string values: the character after the backslash, and what it
+// stands for. "\s" is read but never written: a blank needs no escape inside a value.
+struct Escape {
+    char16_t written;
+    char16_t meant;
+};
+constexpr Escape kEscapes[] = {
+    {u'\\', u'\\'}, {u'n', u'\n'}, {u't', u'\t'}, {u'r', u'\r'}, {u's', u' '}};
+
 QString escapedValue(const QString& text) {
+    // All but the last, "\s".
+    const auto written = std::end(kEscapes) - 1;
     QString out;
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case u'\n':
-            out += QStringLiteral("\\n");
-            break;
-        case u'\t':
-            out += QStringLiteral("\\t");
-            break;
-        case u'\r':
-            out += QStringLiteral("\\r");
-            break;
-        default:
-            out += c;
-        }
+        const auto escape = std::find_if(std::begin(kEscapes), written,
+                                         [c](const Escape& e) { return e.meant == c; });
+        if (escape != written)
+            out += u'\\';
+        out += escape != written ? QChar(escape->written) : c;
     }
     return out;
 }
@@ -61,22 +63,10 @@ QString unescapedValue(const QString& text) {
             out += text[i];
             continue;
         }
-        switch (text[++i].unicode()) {
-        case u's':
-            out += u' ';
-            break;
-        case u'n':
-            out += u'\n';
-            break;
-        case u't':
-            out += u'\t';
-            break;
-        case u'r':
-            out += u'\r';
-            break;
-        default:
-            out += text[i];
-        }
+        const QChar next = text[++i];
+        const auto escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                         [next](const Escape& e) { return e.written == next; });
+        out += escape != std::end(kEscapes) ? QChar(escape->meant) : next;
     }
     return out;
 }
