@@ -61,7 +61,10 @@ void DesktopRequests::markMainWindow(desktop::InstanceServer* server) {
     connect(server, &desktop::InstanceServer::requestArrived, this,
             [this](const desktop::InstanceRequest& request) {
                 raiseFor(request);
-                takeRequests();
+                // Carried out from the event loop, not inside the socket's notification: a
+                // save-changes prompt may keep its own event loop running for minutes.
+                QMetaObject::invokeMethod(this, &DesktopRequests::takeRequests,
+                                          Qt::QueuedConnection);
             });
     // Once the show that marks the window has finished.
     QMetaObject::invokeMethod(this, &DesktopRequests::takeRequests, Qt::QueuedConnection);
