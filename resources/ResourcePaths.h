@@ -30,6 +30,10 @@ inline constexpr Picture kPreviewFormColor{"print-mode/form-color.png", 87, 81};
 inline constexpr Picture kHintIcon{"icons/hint-help.png", 24, 15};
 inline constexpr Picture kRevenueMarker{"icons/revenue-marker.png", 10, 10};
 inline constexpr Picture kAboutIcon{"icons/about.png", 32, 32};
+// The program's icon in the desktop's icon theme (the file association installs them).
+inline constexpr Picture kProgramIcon48{"icons/claimwright-48.png", 48, 48};
+inline constexpr Picture kProgramIcon128{"icons/claimwright-128.png", 128, 128};
+inline constexpr Picture kProgramIcon256{"icons/claimwright-256.png", 256, 256};
 inline constexpr Picture kSplash{"splash/splash.png", 393, 251};
 
 // Toolbar fallbacks where the desktop's icon theme has no fitting icon.
@@ -55,7 +59,8 @@ inline constexpr std::array kAllPictures = {
     kPreviewFormColor,     kHintIcon,     kRevenueMarker, kAboutIcon,        kSplash,
     kToolbarNewForm,       kToolbarOpen,  kToolbarSave,   kToolbarPrintMode, kToolbarPrint,
     kToolbarBatchPrinting, kToolbarFaq,   kArrowUp,       kArrowDown,        kArrowLeft,
-    kArrowRight,           kRemoveMark,   kSaveButton};
+    kArrowRight,           kRemoveMark,   kSaveButton,    kProgramIcon48,    kProgramIcon128,
+    kProgramIcon256};
 
 // ":/" + the picture's path.
 QString path(const Picture& picture);

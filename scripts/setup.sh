@@ -10,6 +10,7 @@ packages=(
   libbenchmark-dev
   fonts-liberation2 fonts-dejavu-extra
   poppler-utils libxml2-utils strace
+  desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
 )
 
 missing=()

@@ -20,6 +20,7 @@ struct Options {
     QCommandLineOption printPdf{QStringLiteral("print-pdf"), QString(), QStringLiteral("OUT.pdf")};
     QCommandLineOption mode{QStringLiteral("mode"), QString(), QStringLiteral("text|black|color")};
     QCommandLineOption copies{QStringLiteral("copies"), QString(), QStringLiteral("N")};
+    QCommandLineOption setField{QStringLiteral("set-field"), QString(), QStringLiteral("N")};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 };
@@ -93,12 +94,25 @@ Result<PdfPrintOptions> pdfPrintOptionsFrom(const QCommandLineParser& parser,
     return print;
 }
 
+Result<FieldMessage> fieldMessageFrom(const QCommandLineParser& parser, const Options& options) {
+    const QString number = parser.value(options.setField);
+    bool ok = false;
+    const qint32 parameter = number.toInt(&ok);
+    if (!ok)
+        return Error{tr("--set-field takes a whole number, not \"%1\".").arg(number)};
+    const QStringList words = parser.positionalArguments();
+    if (words.size() != 1)
+        return Error{tr("--set-field N takes one text after it (quote it; after -- when it "
+                        "begins with -).")};
+    return FieldMessage{parameter, words.constFirst()};
+}
+
 // The parser over our options; false when the arguments do not parse.
 bool parse(QCommandLineParser& parser, const Options& options, const QStringList& arguments) {
     // "-h" and "-v" are whole words, as is "-mode"; "-hv" is no option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(
-        {options.printPdf, options.mode, options.copies, options.help, options.version});
+    parser.addOptions({options.printPdf, options.mode, options.copies, options.setField,
+                       options.help, options.version});
     // The parser passes over the first word, which names the program.
     return parser.parse(QStringList{QString()} + arguments);
 }
@@ -110,8 +124,8 @@ bool asksForCommandWithoutWindow(const QStringList& arguments) {
     QCommandLineParser parser;
     parse(parser, options, arguments);
     return parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
-           parser.isSet(options.copies) || parser.isSet(options.help) ||
-           parser.isSet(options.version);
+           parser.isSet(options.copies) || parser.isSet(options.setField) ||
+           parser.isSet(options.help) || parser.isSet(options.version);
 }
 
 Result<CommandLine> parseCommandLine(const QStringList& arguments) {
@@ -120,18 +134,27 @@ Result<CommandLine> parseCommandLine(const QStringList& arguments) {
     const bool parsed = parse(parser, options, arguments);
 
     if (parser.isSet(options.help))
-        return CommandLine{Command::ShowHelp, {}, {}};
+        return CommandLine{Command::ShowHelp, {}, {}, {}};
     if (parser.isSet(options.version))
-        return CommandLine{Command::ShowVersion, {}, {}};
+        return CommandLine{Command::ShowVersion, {}, {}, {}};
     if (!parsed)
         return Error{parseErrorText(parser, arguments)};
+    if (parser.isSet(options.setField)) {
+        if (parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
+            parser.isSet(options.copies))
+            return Error{tr("--set-field goes without --print-pdf and its options.")};
+        Result<FieldMessage> message = fieldMessageFrom(parser, options);
+        if (!message)
+            return Error{message.error()};
+        return CommandLine{Command::SetField, {}, {}, std::move(message).value()};
+    }
     if (!parser.isSet(options.printPdf) && !parser.isSet(options.mode) &&
         !parser.isSet(options.copies))
-        return CommandLine{Command::OpenEditor, parser.positionalArguments(), {}};
+        return CommandLine{Command::OpenEditor, parser.positionalArguments(), {}, {}};
     Result<PdfPrintOptions> print = pdfPrintOptionsFrom(parser, options);
     if (!print)
         return Error{print.error()};
-    return CommandLine{Command::PrintPdf, {}, std::move(print).value()};
+    return CommandLine{Command::PrintPdf, {}, std::move(print).value(), {}};
 }
 
 } // namespace cw::app

@@ -1,14 +1,20 @@
 // Program entry: the command line says what to do. The editor is the only command that opens a
-// window, with the first claim file given; printing to a PDF, help and version run without one.
-// A bad command line is refused before anything else is done; the editor's line is read once
-// its application has taken out the options of Qt's own (-session when the desktop restores
-// a session, -style, -platform).
+// window, with the first claim file given; printing to a PDF, the field message, help and
+// version run without one. A bad command line is refused before anything else is done; the
+// editor's line is read once its application has taken out the options of Qt's own (-session
+// when the desktop restores a session, -style, -platform).
+// Only the first copy of the editor opens a window: a later start hands its claim file over and
+// ends before any window is made or any preference touched. With a line that has no Qt option
+// it does so before it makes the window application, which takes most of a start's time.
 
 #include "app/CommandLine.h"
 #include "app/CommandLineHelp.h"
+#include "app/RunningCopy.h"
+#include "desktop/SingleInstance.h"
 #include "editor/EditorApplication.h"
 #include "editor/MainWindow.h"
 #include "editor/ProgramTitle.h"
+#include "platform/DebugOutput.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -49,18 +55,48 @@ int refuse(const QString& reason) {
     return cw::app::kBadCommandLine;
 }
 
-int openEditor(int argc, char** argv) {
+int sendFieldMessage(int argc, char** argv, const cw::app::FieldMessage& message) {
+    QCoreApplication app(argc, argv);
+    QTextStream err(stderr);
+    return cw::app::sendFieldMessage(message, err);
+}
+
+// files: the claim files of a line read before the application is made (no Qt option on it).
+int openEditor(int argc, char** argv, const QStringList* files) {
+    using cw::desktop::SingleInstance;
+    QTextStream err(stderr);
+    std::unique_ptr<SingleInstance> instance;
+    const auto testInstance = [&](const QStringList& filesToHandOver) {
+        instance = std::make_unique<SingleInstance>(cw::desktop::InstanceAddress::ofThisProgram());
+        return cw::app::handOverIfRunning(*instance, filesToHandOver, err);
+    };
+    if (files) {
+        QCoreApplication probe(argc, argv);
+        if (const std::optional<int> status = testInstance(*files))
+            return *status;
+    }
     cw::editor::EditorApplication app(argc, argv);
     const cw::Result<cw::app::CommandLine> commandLine =
         cw::app::parseCommandLine(QCoreApplication::arguments().mid(1));
     if (!commandLine)
         return refuse(commandLine.error());
+    if (!instance)
+        if (const std::optional<int> status = testInstance(commandLine->filesToOpen))
+            return *status;
     nameTheProgram();
     QApplication::setApplicationDisplayName(cw::editor::programTitle());
+    // The desktop matches the window to the entry the file association installs.
+    QGuiApplication::setDesktopFileName(QStringLiteral("claimwright"));
 
-    cw::editor::MainWindow window({cw::platform::UserRegistry(),
-                                   cw::prefs::PreferencesFolders::standard(), nullptr,
-                                   commandLine->filesToOpen});
+    // Without the socket the window works all the same; later starts then say so and end.
+    auto server = instance->listen();
+    if (!server)
+        cw::platform::debugOutput(server.error());
+    cw::editor::MainWindow window(
+        {cw::platform::UserRegistry(), cw::prefs::PreferencesFolders::standard(), nullptr,
+         commandLine->filesToOpen, server ? server->get() : nullptr,
+         cw::desktop::FileAssociation(cw::desktop::AssociationFolders::fromEnvironment(),
+                                      cw::desktop::canonicalProgramPath())});
     window.show();
 
     // Start-up check for CI and the start-up benchmark: run the event loop once, then leave.
@@ -78,7 +114,7 @@ int main(int argc, char** argv) {
     if (!commandLine && asksForCommandWithoutWindow(arguments))
         return refuse(commandLine.error());
     if (!commandLine)
-        return openEditor(argc, argv);
+        return openEditor(argc, argv, nullptr);
     switch (commandLine->command) {
     case Command::ShowHelp:
         QTextStream(stdout) << usageText();
@@ -88,8 +124,10 @@ int main(int argc, char** argv) {
         return kAllPrinted;
     case Command::PrintPdf:
         return printToPdf(argc, argv, commandLine->pdfPrint);
+    case Command::SetField:
+        return sendFieldMessage(argc, argv, commandLine->fieldMessage);
     case Command::OpenEditor:
         break;
     }
-    return openEditor(argc, argv);
+    return openEditor(argc, argv, &commandLine->filesToOpen);
 }

@@ -246,9 +246,14 @@ void DocumentCommands::storeProviderTemplate() {
                                                  m_context.document.value(indexOf(t.field)));
 }
 
-void DocumentCommands::openClaimFile(const QString& fileName, bool askFirstToSave) {
-    if (const Result<OpenOutcome> opened = loadClaimFile(fileName, askFirstToSave); !opened)
+std::optional<OpenOutcome> DocumentCommands::openClaimFile(const QString& fileName,
+                                                           bool askFirstToSave) {
+    const Result<OpenOutcome> opened = loadClaimFile(fileName, askFirstToSave);
+    if (!opened) {
         m_context.errors.handle(opened.error());
+        return std::nullopt;
+    }
+    return *opened;
 }
 
 Result<OpenOutcome> DocumentCommands::loadClaimFile(const QString& fileName, bool askFirstToSave) {

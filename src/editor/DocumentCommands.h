@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace cw::prefs {
 class PreferencesStore;
@@ -54,8 +55,9 @@ public:
     // typing first; the user may keep the claim instead. A file that cannot be read changes
     // nothing and gives the reason.
     Result<OpenOutcome> loadClaimFile(const QString& fileName, bool askFirst);
-    // loadClaimFile, with a file that cannot be read reported to the error handler.
-    void openClaimFile(const QString& fileName, bool askFirst);
+    // loadClaimFile, with a file that cannot be read reported to the error handler; nothing
+    // then.
+    std::optional<OpenOutcome> openClaimFile(const QString& fileName, bool askFirst);
 
     // Before the claim is replaced: offers to save unsaved typing. False when the user kept the
     // claim (Cancel or the close box).

@@ -5,6 +5,7 @@
 #include "editor/AutomaticCommands.h"
 #include "editor/AutomaticSettings.h"
 #include "editor/BatchPrintCommands.h"
+#include "editor/DesktopRequests.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditorApplication.h"
 #include "editor/EditorPictures.h"
@@ -55,7 +56,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     : QMainWindow(parent)
     , m_ownDialogs(services.dialogs ? nullptr : std::make_unique<QtUserDialogs>(this))
     , m_dialogs(services.dialogs ? *services.dialogs : *m_ownDialogs)
-    , m_files(std::move(services.files)) {
+    , m_files(std::move(services.files))
+    , m_instanceServer(services.instanceServer)
+    , m_fileAssociation(std::move(services.fileAssociation)) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(programTitle());
 
@@ -116,6 +119,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
                               this);
     m_batchPrintCommands = new BatchPrintCommands(
         {*m_commands, *m_printCommands, *m_document, m_dialogs, *this}, this);
+    m_desktopRequests =
+        new DesktopRequests({*this, *m_commands, *m_document, *m_settings, m_dialogs}, this);
 
     createMenus();
     createToolBar();
@@ -316,15 +321,24 @@ void MainWindow::warnAboutLowResolution() {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (m_shown)
+    if (!m_shown) {
+        m_shown = true;
+        runFirstShow();
         return;
-    m_shown = true;
-    runFirstShow();
+    }
+    ensureFileAssociation();
+    m_desktopRequests->markMainWindow(m_instanceServer);
+}
+
+void MainWindow::ensureFileAssociation() {
+    if (m_fileAssociation)
+        m_fileAssociation->ensureFileAssociation();
 }
 
 void MainWindow::runFirstShow() {
     m_alignmentCommands->loadFieldOffsets();
     setWindowTitle(programTitle());
+    ensureFileAssociation();
     m_document->clearModified();
     m_automaticCommands->applyAutoFillPreference();
     m_settings->setGateOpen(true);
@@ -332,6 +346,8 @@ void MainWindow::runFirstShow() {
     m_canvas->createHintIcons(hintIconPicture());
     m_settings->typedCells().clearTypedCellFlags();
     m_fieldBehaviours->setHintTexts();
+    // Requests that came while the program was starting wait for the claim below.
+    m_desktopRequests->markMainWindow(m_instanceServer);
     m_commands->Pa1Click();
     if (!m_files.isEmpty())
         m_commands->openClaimFile(m_files.constFirst(), true);

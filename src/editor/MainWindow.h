@@ -19,7 +19,10 @@
 // opens each, PrintCommands' printer, print mode and engine print it. Every setting is read and
 // written through the typed view of the PreferencesStore, which the window loads at creation
 // and saves when it closes. Errors that no command handles go to the ApplicationErrorHandler.
+// DesktopRequests carries out what later starts and other programs send over the instance
+// socket (a hand-over opens through DocumentCommands); every show checks the .ub4 association.
 
+#include "desktop/FileAssociation.h"
 #include "platform/UserRegistry.h"
 #include "prefs/PreferencesFolders.h"
 
@@ -28,6 +31,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -46,6 +50,10 @@ namespace cw::printing {
 class PrintFontSettings;
 }
 
+namespace cw::desktop {
+class InstanceServer;
+}
+
 namespace cw::editor {
 
 class UserDialogs;
@@ -56,6 +64,7 @@ class AutomaticSettings;
 class BatchPrintCommands;
 class FieldBehaviours;
 class PrintCommands;
+class DesktopRequests;
 class DocumentCommands;
 class FormCanvas;
 
@@ -70,6 +79,10 @@ public:
         UserDialogs* dialogs = nullptr;
         // The command line's file arguments; the first is opened at start-up.
         QStringList files;
+        // Where later starts and other programs reach the window; none: nobody can.
+        desktop::InstanceServer* instanceServer = nullptr;
+        // Checked at every show; none: left alone.
+        std::optional<desktop::FileAssociation> fileAssociation = std::nullopt;
     };
 
     explicit MainWindow(Services services, QWidget* parent = nullptr);
@@ -84,6 +97,7 @@ public:
     PrintCommands& printCommands() const { return *m_printCommands; }
     AlignmentCommands& alignmentCommands() const { return *m_alignmentCommands; }
     BatchPrintCommands& batchPrintCommands() const { return *m_batchPrintCommands; }
+    DesktopRequests& desktopRequests() const { return *m_desktopRequests; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -104,11 +118,14 @@ private:
     void placeOnScreen();
     void warnAboutLowResolution();
     void runFirstShow();
+    void ensureFileAssociation();
     bool scrollByWheel(QWheelEvent* event);
 
     std::unique_ptr<UserDialogs> m_ownDialogs;
     UserDialogs& m_dialogs;
     QStringList m_files;
+    desktop::InstanceServer* m_instanceServer;
+    std::optional<desktop::FileAssociation> m_fileAssociation;
     std::unique_ptr<ApplicationErrorHandler> m_errors;
     std::unique_ptr<prefs::PreferencesStore> m_preferences;
     std::unique_ptr<printing::PrintFontSettings> m_printFont;
@@ -119,6 +136,7 @@ private:
     PrintCommands* m_printCommands = nullptr;
     AlignmentCommands* m_alignmentCommands = nullptr;
     BatchPrintCommands* m_batchPrintCommands = nullptr;
+    DesktopRequests* m_desktopRequests = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;

@@ -93,6 +93,16 @@ private slots:
         QTest::newRow("copies without --print-pdf")
             << QStringList{u"--copies"_qs, u"2"_qs, u"a.ub4"_qs}
             << "--print-pdf OUT.pdf is missing";
+        QTest::newRow("field number not a number")
+            << QStringList{u"--set-field"_qs, u"5x"_qs, u"text"_qs} << "takes a whole number";
+        QTest::newRow("field text missing")
+            << QStringList{u"--set-field"_qs, u"500001"_qs} << "takes one text after it";
+        QTest::newRow("two field texts")
+            << QStringList{u"--set-field"_qs, u"500001"_qs, u"a"_qs, u"b"_qs}
+            << "takes one text after it";
+        QTest::newRow("field and print")
+            << QStringList{u"--set-field"_qs, u"1"_qs, u"--print-pdf"_qs, u"o.pdf"_qs, u"t"_qs}
+            << "goes without --print-pdf";
     }
     void badCommandLines() {
         QFETCH(QStringList, arguments);
@@ -122,6 +132,18 @@ private slots:
             << QStringList{u"--print-pdf=o.pdf"_qs, u"--copies=2"_qs, u"a.ub4"_qs}
             << Command::PrintPdf;
     }
+    // The field message carries its number and its text as given; a text that begins with a
+    // dash comes after "--".
+    void fieldMessage() {
+        const auto commandLine =
+            parseCommandLine({u"--set-field"_qs, u"500001"_qs, u"--"_qs, u"-5 mg"_qs});
+        QVERIFY(commandLine.ok());
+        QCOMPARE(commandLine->command, Command::SetField);
+        QCOMPARE(commandLine->fieldMessage.parameter, 500001);
+        QCOMPARE(commandLine->fieldMessage.text, u"-5 mg"_qs);
+        QVERIFY(asksForCommandWithoutWindow({u"--set-field"_qs, u"x"_qs}));
+    }
+
     void commands() {
         QFETCH(QStringList, arguments);
         QFETCH(Command, command);
@@ -161,8 +183,9 @@ private slots:
 
     void usageNamesEveryOption_data() {
         QTest::addColumn<QString>("option");
-        for (const char* option : {"--print-pdf OUT.pdf", "--mode text", "--mode black",
-                                   "--mode color", "--copies N", "-h, --help", "-v, --version"})
+        for (const char* option :
+             {"--print-pdf OUT.pdf", "--mode text", "--mode black", "--mode color", "--copies N",
+              "--set-field N TEXT", "-h, --help", "-v, --version"})
             QTest::newRow(option) << QString::fromLatin1(option);
     }
     void usageNamesEveryOption() {

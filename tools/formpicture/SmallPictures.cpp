@@ -232,8 +232,15 @@ QImage removeMark() {
     });
 }
 
+QImage programIcon(int size) {
+    return draw({size, size}, [size](QPainter& p) {
+        p.scale(size / 32.0, size / 32.0);
+        paintSheet(p, QRectF(5.5, 1.5, 21, 29));
+    });
+}
+
 QImage aboutIcon() {
-    return draw({32, 32}, [](QPainter& p) { paintSheet(p, QRectF(5.5, 1.5, 21, 29)); });
+    return programIcon(32);
 }
 
 QImage toolbarPicture(ToolbarPicture picture) {

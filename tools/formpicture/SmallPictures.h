@@ -11,6 +11,8 @@ namespace cw::formpicture {
 QImage hintIcon();
 QImage revenueMarker();
 QImage aboutIcon();
+// The program's icon for the desktop, size × size pixels.
+QImage programIcon(int size);
 QImage splashPicture();
 
 enum class ToolbarPicture { NewForm, Open, Save, PrintMode, Print, BatchPrinting, Faq };
