@@ -1,0 +1,53 @@
+#pragma once
+
+// A zip package, the container of .xlsx and .docx files, held in memory and handled by
+// libzip. Parts are found by name, whatever the case of its letters, as the packaging rules
+// have it. When the package is finished, every part that was not written is copied over as it
+// was, compressed bytes and all.
+
+#include "platform/Result.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <list>
+
+struct zip;
+struct zip_source;
+
+namespace cw::exports {
+
+class ZipPackage {
+public:
+    // A package without parts.
+    static Result<ZipPackage> create();
+    // The package the bytes hold; refused when they are no zip archive or a damaged one.
+    static Result<ZipPackage> open(QByteArray bytes);
+
+    ~ZipPackage();
+    ZipPackage(ZipPackage&& other) noexcept;
+    ZipPackage& operator=(ZipPackage&&) = delete;
+    ZipPackage(const ZipPackage&) = delete;
+    ZipPackage& operator=(const ZipPackage&) = delete;
+
+    bool contains(const QString& name) const;
+    // The part's bytes; a part larger than maxBytes, once inflated, is refused before it is
+    // read.
+    Result<QByteArray> read(const QString& name, qint64 maxBytes) const;
+    // Adds the part, or replaces the part of that name.
+    Result<void> write(const QString& name, QByteArray bytes);
+
+    // The bytes of the package with its parts as written. The package is spent afterwards.
+    Result<QByteArray> finish();
+
+private:
+    ZipPackage(QByteArray original, zip_source* source, zip* archive);
+    Error archiveError(const QString& doing) const;
+
+    QByteArray m_original;           // what libzip reads the package from
+    std::list<QByteArray> m_written; // libzip reads written parts when the package is finished
+    zip_source* m_source = nullptr;
+    zip* m_archive = nullptr;
+};
+
+} // namespace cw::exports
