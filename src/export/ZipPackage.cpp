@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <zip.h>
 
@@ -23,14 +25,12 @@ QString errorText(zip_error_t* error) {
 
 } // namespace
 
-ZipPackage::ZipPackage(QByteArray original, zip_source* source, zip* archive)
-    : m_original(std::move(original))
-    , m_source(source)
+ZipPackage::ZipPackage(zip_source* source, zip* archive)
+    : m_source(source)
     , m_archive(archive) {}
 
 ZipPackage::ZipPackage(ZipPackage&& other) noexcept
-    : m_original(std::move(other.m_original))
-    , m_written(std::move(other.m_written))
+    : m_written(std::move(other.m_written))
     , m_source(std::exchange(other.m_source, nullptr))
     , m_archive(std::exchange(other.m_archive, nullptr)) {}
 
@@ -45,12 +45,22 @@ Result<ZipPackage> ZipPackage::create() {
     return open(QByteArray());
 }
 
-Result<ZipPackage> ZipPackage::open(QByteArray bytes) {
+Result<ZipPackage> ZipPackage::open(const QByteArray& bytes) {
+    // libzip frees the buffer it reads from once it has written the package in its place, so
+    // it gets a copy of its own.
+    void* copy = nullptr;
+    if (!bytes.isEmpty()) {
+        copy = std::malloc(static_cast<std::size_t>(bytes.size()));
+        if (!copy)
+            return Error{tr("there is not enough memory to open it")};
+        std::memcpy(copy, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
     zip_error_t error;
     zip_error_init(&error);
-    zip_source* source = zip_source_buffer_create(
-        bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0, &error);
+    zip_source* source =
+        zip_source_buffer_create(copy, static_cast<zip_uint64_t>(bytes.size()), 1, &error);
     if (!source) {
+        std::free(copy);
         const QString reason = errorText(&error);
         zip_error_fini(&error);
         return Error{reason};
@@ -67,7 +77,7 @@ Result<ZipPackage> ZipPackage::open(QByteArray bytes) {
     zip_error_fini(&error);
     // The package reads the bytes back from the source once libzip has written them there.
     zip_source_keep(source);
-    return ZipPackage(std::move(bytes), source, archive);
+    return ZipPackage(source, archive);
 }
 
 Error ZipPackage::archiveError(const QString& doing) const {

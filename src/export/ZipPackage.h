@@ -22,7 +22,7 @@ public:
     // A package without parts.
     static Result<ZipPackage> create();
     // The package the bytes hold; refused when they are no zip archive or a damaged one.
-    static Result<ZipPackage> open(QByteArray bytes);
+    static Result<ZipPackage> open(const QByteArray& bytes);
 
     ~ZipPackage();
     ZipPackage(ZipPackage&& other) noexcept;
@@ -41,7 +41,7 @@ public:
     Result<QByteArray> finish();
 
 private:
-    ZipPackage(QByteArray original, zip_source* source, zip* archive);
+    ZipPackage(zip_source* source, zip* archive);
     Error archiveError(const QString& doing) const;
 
     QByteArray m_original;           // what libzip reads the package from
