@@ -63,23 +63,16 @@ constexpr char kSheet[] =
 } // namespace
 
 Result<QByteArray> newWorkbook(const QString& sheetName) {
-    Result<ZipPackage> package = ZipPackage::create();
-    if (!package)
-        return Error{package.error()};
-    ZipPackage parts = std::move(package).value();
     const QByteArray workbook =
         QString::fromUtf8(kWorkbook).arg(sheetName.toHtmlEscaped()).toUtf8();
-    for (const auto& [name, text] :
-         {std::pair{QStringLiteral("[Content_Types].xml"), QByteArray(kContentTypes)},
-          std::pair{QStringLiteral("_rels/.rels"), QByteArray(kPackageRelationships)},
-          std::pair{QStringLiteral("xl/workbook.xml"), workbook},
-          std::pair{QStringLiteral("xl/_rels/workbook.xml.rels"),
-                    QByteArray(kWorkbookRelationships)},
-          std::pair{QStringLiteral("xl/styles.xml"), QByteArray(kStyles)},
-          std::pair{QStringLiteral("xl/worksheets/sheet1.xml"), QByteArray(kSheet)}})
-        if (Result<void> written = parts.write(name, text); !written)
-            return Error{written.error()};
-    return parts.finish();
+    return ZipPackage::assemble(
+        {std::pair{QStringLiteral("[Content_Types].xml"), QByteArray(kContentTypes)},
+         std::pair{QStringLiteral("_rels/.rels"), QByteArray(kPackageRelationships)},
+         std::pair{QStringLiteral("xl/workbook.xml"), workbook},
+         std::pair{QStringLiteral("xl/_rels/workbook.xml.rels"),
+                   QByteArray(kWorkbookRelationships)},
+         std::pair{QStringLiteral("xl/styles.xml"), QByteArray(kStyles)},
+         std::pair{QStringLiteral("xl/worksheets/sheet1.xml"), QByteArray(kSheet)}});
 }
 
 } // namespace cw::exports

@@ -80,6 +80,17 @@ Result<ZipPackage> ZipPackage::open(const QByteArray& bytes) {
     return ZipPackage(source, archive);
 }
 
+Result<QByteArray> ZipPackage::assemble(const std::vector<std::pair<QString, QByteArray>>& parts) {
+    Result<ZipPackage> created = create();
+    if (!created)
+        return Error{created.error()};
+    ZipPackage package = std::move(created).value();
+    for (const auto& [name, bytes] : parts)
+        if (Result<void> written = package.write(name, bytes); !written)
+            return Error{written.error()};
+    return package.finish();
+}
+
 Error ZipPackage::archiveError(const QString& doing) const {
     return Error{tr("%1: %2").arg(doing, QString::fromLocal8Bit(zip_strerror(m_archive)))};
 }

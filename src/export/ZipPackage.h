@@ -11,6 +11,8 @@
 #include <QString>
 
 #include <list>
+#include <utility>
+#include <vector>
 
 struct zip;
 struct zip_source;
@@ -21,6 +23,8 @@ class ZipPackage {
 public:
     // A package without parts.
     static Result<ZipPackage> create();
+    // A new package of these parts, as bytes: (name, content) pairs.
+    static Result<QByteArray> assemble(const std::vector<std::pair<QString, QByteArray>>& parts);
     // The package the bytes hold; refused when they are no zip archive or a damaged one.
     static Result<ZipPackage> open(const QByteArray& bytes);
 
