@@ -92,10 +92,18 @@ Result<XmlPart> XmlPart::read(const ZipPackage& package, const QString& name,
     Result<QByteArray> bytes = package.read(name, kMaxPartBytes);
     if (!bytes)
         return Error{bytes.error()};
+    // The document is parsed in the part's own bytes, which it keeps: a large sheet is not
+    // copied once more.
+    QByteArray text = std::move(bytes).value();
     auto document = std::make_unique<pugi::xml_document>();
-    const pugi::xml_parse_result result = document->load_buffer(
-        bytes->constData(), static_cast<size_t>(bytes->size()), kParseOptions);
-    return parsed(name, std::move(document), result, namespaceUri);
+    const pugi::xml_parse_result result =
+        document->load_buffer_inplace(text.data(), static_cast<size_t>(text.size()), kParseOptions);
+    Result<XmlPart> part = parsed(name, std::move(document), result, namespaceUri);
+    if (!part)
+        return part;
+    XmlPart made = std::move(part).value();
+    made.m_text = std::move(text);
+    return made;
 }
 
 Result<XmlPart> XmlPart::fromText(const QString& name, const char* text, const char* namespaceUri) {
@@ -114,6 +122,8 @@ QByteArray XmlPart::bytes() const {
     if (declaration.type() == pugi::node_declaration && declaration.attribute("encoding"))
         declaration.attribute("encoding").set_value("UTF-8");
     QByteArray out;
+    // About as long as it was: growing it step by step would copy a large sheet many times.
+    out.reserve(m_text.size() + m_text.size() / 8 + 64 * 1024);
     ByteWriter writer(out);
     m_document->save(writer, "", pugi::format_raw, pugi::encoding_utf8);
     return out;

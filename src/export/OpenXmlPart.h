@@ -62,6 +62,7 @@ private:
     QString m_name;
     std::unique_ptr<pugi::xml_document> m_document;
     std::string m_prefix;
+    QByteArray m_text; // what the document was parsed in, where it was read from a package
 };
 
 struct Relationship {

@@ -4,8 +4,6 @@
 #include "export/XmlCharacters.h"
 #include "export/ZipPackage.h"
 
-#include <QXmlStreamWriter>
-
 namespace cw::exports {
 
 namespace {
@@ -26,42 +24,44 @@ constexpr char kPackageRelationships[] =
     R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>)"
     R"(</Relationships>)";
 
-const QString kWordNamespace =
-    QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
-
-void writeParagraph(QXmlStreamWriter& xml, const Paragraph& paragraph) {
-    xml.writeStartElement(kWordNamespace, QStringLiteral("p"));
-    if (!paragraph.text.isEmpty()) {
-        xml.writeStartElement(kWordNamespace, QStringLiteral("r"));
-        if (paragraph.bold) {
-            xml.writeStartElement(kWordNamespace, QStringLiteral("rPr"));
-            xml.writeEmptyElement(kWordNamespace, QStringLiteral("b"));
-            xml.writeEndElement();
-        }
-        xml.writeStartElement(kWordNamespace, QStringLiteral("t"));
-        xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-        xml.writeCharacters(withXmlCharactersOnly(paragraph.text));
-        xml.writeEndElement();
-        xml.writeEndElement();
+// Character data in UTF-8, with the markup characters as references.
+void appendText(QByteArray& out, const QString& text) {
+    const QByteArray utf8 = withXmlCharactersOnly(text).toUtf8();
+    for (const char c : utf8) {
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else
+            out += c;
     }
-    xml.writeEndElement();
+}
+
+void appendParagraph(QByteArray& out, const Paragraph& paragraph) {
+    if (paragraph.text.isEmpty()) {
+        out += "<w:p/>";
+        return;
+    }
+    out += paragraph.bold ? "<w:p><w:r><w:rPr><w:b/></w:rPr><w:t xml:space=\"preserve\">"
+                          : "<w:p><w:r><w:t xml:space=\"preserve\">";
+    appendText(out, paragraph.text);
+    out += "</w:t></w:r></w:p>";
 }
 
 // The typed text ends in a line break, after which the insertion point stands in a paragraph
 // of its own: every document ends in one empty paragraph, and an empty claim is just that.
 QByteArray documentPart(const model::ClaimValues& values) {
     QByteArray out;
-    QXmlStreamWriter xml(&out);
-    xml.writeStartDocument(QStringLiteral("1.0"), true);
-    xml.writeNamespace(kWordNamespace, QStringLiteral("w"));
-    xml.writeStartElement(kWordNamespace, QStringLiteral("document"));
-    xml.writeStartElement(kWordNamespace, QStringLiteral("body"));
+    out.reserve(64 * 1024);
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+           "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+           "<w:body>";
     for (const Paragraph& paragraph : documentParagraphs(values))
-        writeParagraph(xml, paragraph);
-    writeParagraph(xml, {});
-    xml.writeEndElement();
-    xml.writeEndElement();
-    xml.writeEndDocument();
+        appendParagraph(out, paragraph);
+    appendParagraph(out, {});
+    out += "</w:body></w:document>";
     return out;
 }
 

@@ -16,8 +16,10 @@ QString tr(const char* text) {
 }
 
 // Parts are written for speed: the largest, a workbook's sheet, is rewritten on every export,
-// and the fastest level costs it only a little in size.
+// and the fastest level costs it only a little in size. Setting up compression costs more than
+// a small part gains from it, so those are stored as they are.
 constexpr zip_uint32_t kCompressionLevel = 1;
+constexpr qsizetype kSmallestCompressedPart = 16 * 1024;
 
 QString errorText(zip_error_t* error) {
     return QString::fromLocal8Bit(zip_error_strerror(error));
@@ -151,8 +153,10 @@ Result<void> ZipPackage::write(const QString& name, QByteArray bytes) {
         zip_source_free(source);
         return archiveError(tr("the part %1 cannot be written").arg(name));
     }
-    if (zip_set_file_compression(m_archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
-                                 kCompressionLevel) != 0)
+    const bool compressed = kept.size() >= kSmallestCompressedPart;
+    if (zip_set_file_compression(m_archive, static_cast<zip_uint64_t>(index),
+                                 compressed ? ZIP_CM_DEFLATE : ZIP_CM_STORE,
+                                 compressed ? kCompressionLevel : 0) != 0)
         return archiveError(tr("the part %1 cannot be compressed").arg(name));
     return {};
 }
