@@ -1,36 +1,11 @@
 #include "export/NewWorkbook.h"
 
+#include "export/PackageParts.h"
 #include "export/ZipPackage.h"
 
 namespace cw::exports {
 
 namespace {
-
-constexpr char kContentTypes[] =
-    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
-    "\n"
-    R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
-    R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
-    R"(<Default Extension="xml" ContentType="application/xml"/>)"
-    R"(<Override PartName="/xl/workbook.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"/>)"
-    R"(<Override PartName="/xl/worksheets/sheet1.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"/>)"
-    R"(<Override PartName="/xl/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml"/>)"
-    R"(</Types>)";
-
-constexpr char kPackageRelationships[] =
-    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
-    "\n"
-    R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-    R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="xl/workbook.xml"/>)"
-    R"(</Relationships>)";
-
-constexpr char kWorkbookRelationships[] =
-    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
-    "\n"
-    R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-    R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet" Target="worksheets/sheet1.xml"/>)"
-    R"(<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>)"
-    R"(</Relationships>)";
 
 // %1: the sheet's name.
 constexpr char kWorkbook[] =
@@ -66,11 +41,21 @@ Result<QByteArray> newWorkbook(const QString& sheetName) {
     const QByteArray workbook =
         QString::fromUtf8(kWorkbook).arg(sheetName.toHtmlEscaped()).toUtf8();
     return ZipPackage::assemble(
-        {std::pair{QStringLiteral("[Content_Types].xml"), QByteArray(kContentTypes)},
-         std::pair{QStringLiteral("_rels/.rels"), QByteArray(kPackageRelationships)},
+        {std::pair{
+             QStringLiteral("[Content_Types].xml"),
+             contentTypesPart(
+                 {{"/xl/workbook.xml",
+                   "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"},
+                  {"/xl/worksheets/sheet1.xml",
+                   "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"},
+                  {"/xl/styles.xml",
+                   "application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml"}})},
+         std::pair{QStringLiteral("_rels/.rels"),
+                   relationshipsPart({{"officeDocument", "xl/workbook.xml"}})},
          std::pair{QStringLiteral("xl/workbook.xml"), workbook},
-         std::pair{QStringLiteral("xl/_rels/workbook.xml.rels"),
-                   QByteArray(kWorkbookRelationships)},
+         std::pair{
+             QStringLiteral("xl/_rels/workbook.xml.rels"),
+             relationshipsPart({{"worksheet", "worksheets/sheet1.xml"}, {"styles", "styles.xml"}})},
          std::pair{QStringLiteral("xl/styles.xml"), QByteArray(kStyles)},
          std::pair{QStringLiteral("xl/worksheets/sheet1.xml"), QByteArray(kSheet)}});
 }

@@ -1,28 +1,13 @@
 #include "export/WordDocument.h"
 
 #include "export/DocumentParagraphs.h"
+#include "export/PackageParts.h"
 #include "export/XmlCharacters.h"
 #include "export/ZipPackage.h"
 
 namespace cw::exports {
 
 namespace {
-
-constexpr char kContentTypes[] =
-    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
-    "\n"
-    R"(<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">)"
-    R"(<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>)"
-    R"(<Default Extension="xml" ContentType="application/xml"/>)"
-    R"(<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>)"
-    R"(</Types>)";
-
-constexpr char kPackageRelationships[] =
-    R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
-    "\n"
-    R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-    R"(<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>)"
-    R"(</Relationships>)";
 
 // Character data in UTF-8, with the markup characters as references.
 void appendText(QByteArray& out, const QString& text) {
@@ -69,8 +54,12 @@ QByteArray documentPart(const model::ClaimValues& values) {
 
 Result<QByteArray> claimWordDocument(const model::ClaimValues& values) {
     return ZipPackage::assemble(
-        {std::pair{QStringLiteral("[Content_Types].xml"), QByteArray(kContentTypes)},
-         std::pair{QStringLiteral("_rels/.rels"), QByteArray(kPackageRelationships)},
+        {std::pair{QStringLiteral("[Content_Types].xml"),
+                   contentTypesPart(
+                       {{"/word/document.xml", "application/vnd.openxmlformats-officedocument."
+                                               "wordprocessingml.document.main+xml"}})},
+         std::pair{QStringLiteral("_rels/.rels"),
+                   relationshipsPart({{"officeDocument", "word/document.xml"}})},
          std::pair{QStringLiteral("word/document.xml"), documentPart(values)}});
 }
 
