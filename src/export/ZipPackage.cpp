@@ -88,7 +88,7 @@ Result<QByteArray> ZipPackage::assemble(const std::vector<std::pair<QString, QBy
         return Error{created.error()};
     ZipPackage package = std::move(created).value();
     for (const auto& [name, bytes] : parts)
-        if (Result<void> written = package.write(name, bytes); !written)
+        if (Result<void> written = package.write(name, bytes, Storage::Stored); !written)
             return Error{written.error()};
     return package.finish();
 }
@@ -134,7 +134,7 @@ Result<QByteArray> ZipPackage::read(const QString& name, qint64 maxBytes) const 
     return bytes;
 }
 
-Result<void> ZipPackage::write(const QString& name, QByteArray bytes) {
+Result<void> ZipPackage::write(const QString& name, QByteArray bytes, Storage storage) {
     const QByteArray& kept = m_written.emplace_back(std::move(bytes));
     zip_source* source =
         zip_source_buffer(m_archive, kept.constData(), static_cast<zip_uint64_t>(kept.size()), 0);
@@ -153,7 +153,8 @@ Result<void> ZipPackage::write(const QString& name, QByteArray bytes) {
         zip_source_free(source);
         return archiveError(tr("the part %1 cannot be written").arg(name));
     }
-    const bool compressed = kept.size() >= kSmallestCompressedPart;
+    const bool compressed =
+        storage == Storage::Compressed && kept.size() >= kSmallestCompressedPart;
     if (zip_set_file_compression(m_archive, static_cast<zip_uint64_t>(index),
                                  compressed ? ZIP_CM_DEFLATE : ZIP_CM_STORE,
                                  compressed ? kCompressionLevel : 0) != 0)

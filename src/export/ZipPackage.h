@@ -23,7 +23,9 @@ class ZipPackage {
 public:
     // A package without parts.
     static Result<ZipPackage> create();
-    // A new package of these parts, as bytes: (name, content) pairs.
+    // A new package of these parts, as bytes: (name, content) pairs. A new package holds one
+    // claim at most, so its parts are stored: compressing them would cost more time than the
+    // space it saves is worth.
     static Result<QByteArray> assemble(const std::vector<std::pair<QString, QByteArray>>& parts);
     // The package the bytes hold; refused when they are no zip archive or a damaged one.
     static Result<ZipPackage> open(const QByteArray& bytes);
@@ -38,8 +40,11 @@ public:
     // The part's bytes; a part larger than maxBytes, once inflated, is refused before it is
     // read.
     Result<QByteArray> read(const QString& name, qint64 maxBytes) const;
-    // Adds the part, or replaces the part of that name.
-    Result<void> write(const QString& name, QByteArray bytes);
+    enum class Storage { Compressed, Stored };
+    // Adds the part, or replaces the part of that name. A part too small to gain from
+    // compression is stored all the same.
+    Result<void> write(const QString& name, QByteArray bytes,
+                       Storage storage = Storage::Compressed);
 
     // The bytes of the package with its parts as written. The package is spent afterwards.
     Result<QByteArray> finish();
