@@ -9,7 +9,7 @@ packages=(
   libcurl4-openssl-dev libjpeg62-turbo-dev zlib1g-dev libzip-dev libpugixml-dev
   libbenchmark-dev
   fonts-liberation2 fonts-dejavu-extra
-  poppler-utils libxml2-utils strace
+  poppler-utils libxml2-utils strace python3-openpyxl python3-docx
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
 )
 

@@ -21,6 +21,9 @@ struct Options {
     QCommandLineOption mode{QStringLiteral("mode"), QString(), QStringLiteral("text|black|color")};
     QCommandLineOption copies{QStringLiteral("copies"), QString(), QStringLiteral("N")};
     QCommandLineOption setField{QStringLiteral("set-field"), QString(), QStringLiteral("N")};
+    QCommandLineOption exportTo{QStringLiteral("export"), QString(),
+                                QStringLiteral("xml|xlsx|docx")};
+    QCommandLineOption output{QStringLiteral("output"), QString(), QStringLiteral("PATH")};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 };
@@ -107,12 +110,49 @@ Result<FieldMessage> fieldMessageFrom(const QCommandLineParser& parser, const Op
     return FieldMessage{parameter, words.constFirst()};
 }
 
+Result<ExportFormat> exportFormatFrom(const QString& word) {
+    if (word == QLatin1StringView("xml"))
+        return ExportFormat::Xml;
+    if (word == QLatin1StringView("xlsx"))
+        return ExportFormat::Workbook;
+    if (word == QLatin1StringView("docx"))
+        return ExportFormat::Document;
+    return Error{tr("--export takes xml, xlsx or docx, not \"%1\".").arg(word)};
+}
+
+Result<ExportOptions> exportOptionsFrom(const QCommandLineParser& parser, const Options& options) {
+    if (!parser.isSet(options.exportTo))
+        return Error{tr("--output is only for --export.")};
+    if (parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
+        parser.isSet(options.copies))
+        return Error{tr("--export cannot be given with --print-pdf or its options.")};
+    const Result<ExportFormat> format = exportFormatFrom(parser.value(options.exportTo));
+    if (!format)
+        return Error{format.error()};
+    ExportOptions exportClaims;
+    exportClaims.format = *format;
+    exportClaims.outputPath = parser.value(options.output);
+    if (exportClaims.outputPath.isEmpty())
+        return Error{tr("--export needs --output with the name of the file to write.")};
+    exportClaims.claimPaths = parser.positionalArguments();
+    if (exportClaims.claimPaths.isEmpty())
+        return Error{tr("No claim file to export was given.")};
+    if (exportClaims.format != ExportFormat::Workbook && exportClaims.claimPaths.size() > 1)
+        return Error{tr("--export %1 takes one claim file; only xlsx collects several.")
+                         .arg(parser.value(options.exportTo))};
+    if (const Result<void> usable = checkOutputIsNoClaim(
+            QStringLiteral("--output"), exportClaims.outputPath, exportClaims.claimPaths);
+        !usable)
+        return Error{usable.error()};
+    return exportClaims;
+}
+
 // The parser over our options; false when the arguments do not parse.
 bool parse(QCommandLineParser& parser, const Options& options, const QStringList& arguments) {
     // "-h" and "-v" are whole words, as is "-mode"; "-hv" is no option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({options.printPdf, options.mode, options.copies, options.setField,
-                       options.help, options.version});
+                       options.exportTo, options.output, options.help, options.version});
     // The parser passes over the first word, which names the program.
     return parser.parse(QStringList{QString()} + arguments);
 }
@@ -125,6 +165,7 @@ bool asksForCommandWithoutWindow(const QStringList& arguments) {
     parse(parser, options, arguments);
     return parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
            parser.isSet(options.copies) || parser.isSet(options.setField) ||
+           parser.isSet(options.exportTo) || parser.isSet(options.output) ||
            parser.isSet(options.help) || parser.isSet(options.version);
 }
 
@@ -134,27 +175,37 @@ Result<CommandLine> parseCommandLine(const QStringList& arguments) {
     const bool parsed = parse(parser, options, arguments);
 
     if (parser.isSet(options.help))
-        return CommandLine{Command::ShowHelp, {}, {}, {}};
+        return CommandLine{.command = Command::ShowHelp};
     if (parser.isSet(options.version))
-        return CommandLine{Command::ShowVersion, {}, {}, {}};
+        return CommandLine{.command = Command::ShowVersion};
     if (!parsed)
         return Error{parseErrorText(parser, arguments)};
     if (parser.isSet(options.setField)) {
         if (parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
-            parser.isSet(options.copies))
-            return Error{tr("--set-field goes without --print-pdf and its options.")};
+            parser.isSet(options.copies) || parser.isSet(options.exportTo) ||
+            parser.isSet(options.output))
+            return Error{tr("--set-field goes without --print-pdf, --export and their options.")};
         Result<FieldMessage> message = fieldMessageFrom(parser, options);
         if (!message)
             return Error{message.error()};
-        return CommandLine{Command::SetField, {}, {}, std::move(message).value()};
+        return CommandLine{.command = Command::SetField,
+                           .fieldMessage = std::move(message).value()};
+    }
+    if (parser.isSet(options.exportTo) || parser.isSet(options.output)) {
+        Result<ExportOptions> exportClaims = exportOptionsFrom(parser, options);
+        if (!exportClaims)
+            return Error{exportClaims.error()};
+        return CommandLine{.command = Command::Export,
+                           .exportClaims = std::move(exportClaims).value()};
     }
     if (!parser.isSet(options.printPdf) && !parser.isSet(options.mode) &&
         !parser.isSet(options.copies))
-        return CommandLine{Command::OpenEditor, parser.positionalArguments(), {}, {}};
+        return CommandLine{.command = Command::OpenEditor,
+                           .filesToOpen = parser.positionalArguments()};
     Result<PdfPrintOptions> print = pdfPrintOptionsFrom(parser, options);
     if (!print)
         return Error{print.error()};
-    return CommandLine{Command::PrintPdf, {}, std::move(print).value(), {}};
+    return CommandLine{.command = Command::PrintPdf, .pdfPrint = std::move(print).value()};
 }
 
 } // namespace cw::app

@@ -13,9 +13,11 @@ QString usageText() {
                "       claimwright --print-pdf OUT.pdf [--mode text|black|color] [--copies N]\n"
                "                   CLAIM.ub4 [CLAIM.ub4 ...]\n"
                "       claimwright --set-field N TEXT\n"
+               "       claimwright --export xml|xlsx|docx --output PATH CLAIM.ub4 [...]\n"
                "       claimwright --help | --version\n"
                "\n"
-               "Without --print-pdf the editor opens, with the claim file if one is given.\n"
+               "Without --print-pdf or --export the editor opens, with the claim file if one\n"
+               "is given.\n"
                "Every word after -- is a claim file, also one whose name begins with -.\n"
                "One copy of the program runs per user and program file: a later start brings\n"
                "its window to the front, hands it the claim file, which it opens after offering\n"
@@ -42,9 +44,16 @@ QString usageText() {
                "but never one of the claims, a name ending in .ub4 or another kind of file.\n"
                "A claim file that cannot be read is named on standard error and skipped.\n"
                "\n"
-               "Exit status: 0 every claim printed; 1 the PDF was written but claims were\n"
-               "skipped; 2 bad command line; 3 nothing printed (no claim could be read, or the\n"
-               "PDF could not be written).\n")
+               "--export writes the claims without a window to PATH, which is replaced once it\n"
+               "is complete, and never a claim file:\n"
+               "  --export xml   one claim as XML with its document type definition\n"
+               "  --export docx  one claim as a word-processor document\n"
+               "  --export xlsx  the claims, in the order given, each into the next free column\n"
+               "                 of the claims workbook PATH, made when it does not exist\n"
+               "\n"
+               "Exit status: 0 every claim printed or exported; 1 the file was written but\n"
+               "claims were skipped; 2 bad command line; 3 nothing printed or exported (no\n"
+               "claim could be read, or the file could not be written).\n")
         .arg(kMaxCopies);
 }
 

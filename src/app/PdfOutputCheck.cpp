@@ -23,17 +23,25 @@ QString fileIdentity(const QString& path) {
 
 } // namespace
 
+Result<void> checkOutputIsNoClaim(const QString& option, const QString& output,
+                                  const QStringList& claimPaths) {
+    if (output.endsWith(QLatin1StringView(".ub4"), Qt::CaseInsensitive))
+        return Error{tr("\"%1\" after %2 is the name of a claim file, not of the file to write.")
+                         .arg(output, option)};
+    const QString outputFile = fileIdentity(output);
+    for (const QString& claim : claimPaths)
+        if (fileIdentity(claim) == outputFile)
+            return Error{tr("\"%1\" after %2 is the claim file \"%3\"; it is not written over.")
+                             .arg(output, option, claim)};
+    return {};
+}
+
 Result<void> checkPdfOutput(const PdfPrintOptions& options) {
     const QString& output = options.outputPath;
-    if (output.endsWith(QLatin1StringView(".ub4"), Qt::CaseInsensitive))
-        return Error{
-            tr("\"%1\" after --print-pdf is the name of a claim file, not of a PDF.").arg(output)};
-    const QString outputFile = fileIdentity(output);
-    for (const QString& claim : options.claimPaths)
-        if (fileIdentity(claim) == outputFile)
-            return Error{tr("\"%1\" after --print-pdf is the claim file \"%2\"; it is not "
-                            "written over.")
-                             .arg(output, claim)};
+    if (Result<void> noClaim =
+            checkOutputIsNoClaim(QStringLiteral("--print-pdf"), output, options.claimPaths);
+        !noClaim)
+        return noClaim;
     const QFileInfo info(output);
     if (info.exists() && !info.isDir() && !printing::isPdfFile(output))
         return Error{tr("\"%1\" after --print-pdf exists and is not a PDF file; it is not "

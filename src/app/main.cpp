@@ -49,6 +49,14 @@ int printToPdf(int argc, char** argv, const cw::app::PdfPrintOptions& options) {
     return cw::app::runPdfPrint(options, out, err);
 }
 
+int exportClaims(int argc, char** argv, const cw::app::ExportOptions& options) {
+    QCoreApplication app(argc, argv);
+    nameTheProgram();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return cw::app::runExport(options, out, err);
+}
+
 int refuse(const QString& reason) {
     QTextStream(stderr) << "claimwright: " << reason << Qt::endl
                         << "Run claimwright --help for the usage." << Qt::endl;
@@ -126,6 +134,8 @@ int main(int argc, char** argv) {
         return printToPdf(argc, argv, commandLine->pdfPrint);
     case Command::SetField:
         return sendFieldMessage(argc, argv, commandLine->fieldMessage);
+    case Command::Export:
+        return exportClaims(argc, argv, commandLine->exportClaims);
     case Command::OpenEditor:
         break;
     }

@@ -9,6 +9,7 @@
 #include "editor/DocumentCommands.h"
 #include "editor/EditorApplication.h"
 #include "editor/EditorPictures.h"
+#include "editor/ExportCommands.h"
 #include "editor/FieldBehaviours.h"
 #include "editor/FieldEditor.h"
 #include "editor/FormCanvas.h"
@@ -121,6 +122,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         {*m_commands, *m_printCommands, *m_document, m_dialogs, *this}, this);
     m_desktopRequests =
         new DesktopRequests({*this, *m_commands, *m_document, *m_settings, m_dialogs}, this);
+    m_exportCommands = new ExportCommands({*m_document, *m_commands, m_dialogs}, this);
 
     createMenus();
     createToolBar();
@@ -178,9 +180,17 @@ void MainWindow::createMenus() {
         return action;
     };
     QMenu* exportTo = file->addMenu(tr("Export To"));
-    later(exportTo, tr("XML..."));
-    later(exportTo, tr("Microsoft Word"));
-    later(exportTo, tr("Microsoft Excel"));
+    const auto exportEntry = [exportTo](const char* name, const QString& caption) {
+        QAction* action = exportTo->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    connect(exportEntry("XML1", tr("XML...")), &QAction::triggered, m_exportCommands,
+            &ExportCommands::XML1Click);
+    connect(exportEntry("MicrosoftWord1", tr("Microsoft Word")), &QAction::triggered,
+            m_exportCommands, &ExportCommands::MicrosoftWord1Click);
+    connect(exportEntry("MicrosoftExcel1", tr("Microsoft Excel")), &QAction::triggered,
+            m_exportCommands, &ExportCommands::MicrosoftExcel1Click);
     file->addSeparator();
     const auto item = [file](const char* name, const QString& caption, const QString& shortcut) {
         QAction* action = file->addAction(caption);

@@ -16,7 +16,9 @@
 // printer alignment and the advanced alignment, loads the field offsets from their settings
 // file into the print commands at the first show, and keeps the advanced window on the field
 // the canvas opened last. BatchPrintCommands prints a queue of saved claims: DocumentCommands
-// opens each, PrintCommands' printer, print mode and engine print it. Every setting is read and
+// opens each, PrintCommands' printer, print mode and engine print it. ExportCommands writes the
+// document's values as XML, a .docx document or a column of the claims workbook through the
+// widget-free export library, in DocumentCommands' data folder. Every setting is read and
 // written through the typed view of the PreferencesStore, which the window loads at creation
 // and saves when it closes. Errors that no command handles go to the ApplicationErrorHandler.
 // DesktopRequests carries out what later starts and other programs send over the instance
@@ -62,6 +64,7 @@ class ApplicationErrorHandler;
 class AutomaticCommands;
 class AutomaticSettings;
 class BatchPrintCommands;
+class ExportCommands;
 class FieldBehaviours;
 class PrintCommands;
 class DesktopRequests;
@@ -98,6 +101,7 @@ public:
     AlignmentCommands& alignmentCommands() const { return *m_alignmentCommands; }
     BatchPrintCommands& batchPrintCommands() const { return *m_batchPrintCommands; }
     DesktopRequests& desktopRequests() const { return *m_desktopRequests; }
+    ExportCommands& exportCommands() const { return *m_exportCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -137,6 +141,7 @@ private:
     AlignmentCommands* m_alignmentCommands = nullptr;
     BatchPrintCommands* m_batchPrintCommands = nullptr;
     DesktopRequests* m_desktopRequests = nullptr;
+    ExportCommands* m_exportCommands = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;

@@ -26,6 +26,8 @@ struct FileDialogRequest {
     QString proposedName; // file-name box contents (save dialogs)
     QStringList filters;  // "UB-04/CMS 1450 Claimwright File (*.ub4)", "All Files (*)"
     QString defaultSuffix;
+    // Save dialogs: asks before a file that exists is chosen, as it will be replaced.
+    bool confirmOverwrite = true;
 };
 
 class UserDialogs {
@@ -38,7 +40,7 @@ public:
     // Several existing files: the chosen paths in the dialog's order, none when the user
     // cancels.
     virtual QStringList chooseFilesToOpen(const FileDialogRequest& request) = 0;
-    // Asks before overwriting an existing file.
+    // Asks before overwriting an existing file, unless the request says it is not replaced.
     virtual std::optional<QString> chooseFileToSave(const FileDialogRequest& request) = 0;
     virtual void showMessage(const QString& text) = 0;
     virtual void showError(const QString& text) = 0;

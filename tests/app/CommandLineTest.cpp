@@ -44,6 +44,20 @@ private slots:
         QVERIFY(!parseCommandLine({u"--print-pdf"_qs, u"o.pdf"_qs, u"a.ub4"_qs})->pdfPrint.mode);
     }
 
+    // The workbook takes the claims in the order given.
+    void exportCommandLines() {
+        const auto commandLine =
+            parseCommandLine({u"b.ub4"_qs, u"--export=xlsx"_qs, u"--output"_qs, u"m.xlsx"_qs,
+                              u"a.ub4"_qs, u"--"_qs, u"--c.ub4"_qs});
+        QVERIFY(commandLine.ok());
+        QCOMPARE(commandLine->command, Command::Export);
+        QCOMPARE(commandLine->exportClaims.format, ExportFormat::Workbook);
+        QCOMPARE(commandLine->exportClaims.outputPath, u"m.xlsx"_qs);
+        QCOMPARE(commandLine->exportClaims.claimPaths,
+                 (QStringList{u"b.ub4"_qs, u"a.ub4"_qs, u"--c.ub4"_qs}));
+        QVERIFY(asksForCommandWithoutWindow({u"--output"_qs, u"x"_qs}));
+    }
+
     void badCommandLines_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("says");
@@ -103,6 +117,27 @@ private slots:
         QTest::newRow("field and print")
             << QStringList{u"--set-field"_qs, u"1"_qs, u"--print-pdf"_qs, u"o.pdf"_qs, u"t"_qs}
             << "goes without --print-pdf";
+        QTest::newRow("unknown export")
+            << QStringList{u"--export"_qs, u"csv"_qs, u"--output"_qs, u"o"_qs, u"a.ub4"_qs}
+            << "xml, xlsx or docx, not \"csv\"";
+        QTest::newRow("export without output")
+            << QStringList{u"--export"_qs, u"xml"_qs, u"a.ub4"_qs} << "--export needs --output";
+        QTest::newRow("output without export")
+            << QStringList{u"--output"_qs, u"o.xml"_qs, u"a.ub4"_qs} << "only for --export";
+        QTest::newRow("two claims to one XML file")
+            << QStringList{u"--export"_qs, u"xml"_qs,   u"--output"_qs,
+                           u"o.xml"_qs,    u"a.ub4"_qs, u"b.ub4"_qs}
+            << "--export xml takes one claim file";
+        QTest::newRow("export over a claim")
+            << QStringList{u"--export"_qs, u"xlsx"_qs, u"--output"_qs, u"b.ub4"_qs, u"a.ub4"_qs}
+            << "\"b.ub4\" after --output is the name of a claim file";
+        QTest::newRow("export and print")
+            << QStringList{u"--export"_qs,    u"docx"_qs,  u"--output"_qs, u"o.docx"_qs,
+                           u"--print-pdf"_qs, u"o.pdf"_qs, u"a.ub4"_qs}
+            << "cannot be given with --print-pdf";
+        QTest::newRow("no claim to export")
+            << QStringList{u"--export"_qs, u"xlsx"_qs, u"--output"_qs, u"o.xlsx"_qs}
+            << "No claim file to export";
     }
     void badCommandLines() {
         QFETCH(QStringList, arguments);
@@ -126,6 +161,9 @@ private slots:
             << Command::ShowVersion;
         QTest::newRow("a print") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"a.ub4"_qs}
                                  << Command::PrintPdf;
+        QTest::newRow("an export")
+            << QStringList{u"--export"_qs, u"docx"_qs, u"--output"_qs, u"o.docx"_qs, u"a.ub4"_qs}
+            << Command::Export;
         QTest::newRow("a single-dash print")
             << QStringList{u"-print-pdf"_qs, u"o.pdf"_qs, u"a.ub4"_qs} << Command::PrintPdf;
         QTest::newRow("values after =")

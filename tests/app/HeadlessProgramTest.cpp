@@ -3,6 +3,7 @@
 #include "TempHome.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
+#include "WorkbookReading.h"
 #include "app/ExitStatus.h"
 #include "model/FieldCatalogue.h"
 #include "printing/FieldOffsetsFile.h"
@@ -163,6 +164,42 @@ private slots:
         QCOMPARE(cw::test::wordBox(unshifted, u"Doe,"_qs), cw::test::wordBox(plain, u"Doe,"_qs));
     }
 
+    // Month-end: claims collected in a workbook in the order given, the one that cannot be
+    // read named; then one claim as XML, byte for byte what the editor writes.
+    void exportsClaims() {
+        cw::test::TempHome home;
+        const QString sample = cw::test::fixturePath("claim-sample.ub4");
+        const QString full = cw::test::fixturePath("claim-full.ub4");
+        const Run collected = claimwright({u"--export"_qs, u"xlsx"_qs, u"--output"_qs,
+                                           u"month.xlsx"_qs, sample, u"gone.ub4"_qs, full},
+                                          home);
+        QCOMPARE(collected.status, int(kSomeSkipped));
+        QVERIFY2(collected.err.contains(u"gone.ub4"_qs), qPrintable(collected.err));
+        QVERIFY(collected.out.contains(u"exported 2 of 3 claims"_qs));
+        const Run more = claimwright(
+            {u"--export"_qs, u"xlsx"_qs, u"--output"_qs, u"month.xlsx"_qs, sample}, home);
+        QCOMPARE(more.status, int(kAllPrinted));
+        const auto book = cw::test::readWorkbook(home.file(u"month.xlsx"_qs));
+        QVERIFY2(book.error.isEmpty(), qPrintable(book.error));
+        QCOMPARE(book.text(u"UB-92 Claims Data!B17"_qs), u"Doe, Jane"_qs);
+        QVERIFY(!book.text(u"UB-92 Claims Data!C1"_qs).isEmpty());
+        QCOMPARE(book.text(u"UB-92 Claims Data!D17"_qs), u"Doe, Jane"_qs);
+
+        const Run xml =
+            claimwright({u"--export"_qs, u"xml"_qs, u"--output"_qs, u"claim.xml"_qs, sample}, home);
+        QCOMPARE(xml.status, int(kAllPrinted));
+        QCOMPARE(cw::test::fileBytes(home.file(u"claim.xml"_qs)),
+                 cw::test::fixture("claim-sample.xml"));
+
+        // A file that is no claims workbook is left as it was.
+        const Run foreign = claimwright(
+            {u"--export"_qs, u"xlsx"_qs, u"--output"_qs, u"claim.xml"_qs, sample}, home);
+        QCOMPARE(foreign.status, int(kNothingPrinted));
+        QVERIFY2(foreign.err.contains(u"Nothing was written"_qs), qPrintable(foreign.err));
+        QCOMPARE(cw::test::fileBytes(home.file(u"claim.xml"_qs)),
+                 cw::test::fixture("claim-sample.xml"));
+    }
+
     void statuses_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -184,6 +221,9 @@ private slots:
             << QStringList{u"--print-pdf"_qs, u"many.pdf"_qs, u"--copies"_qs, u"1000000"_qs,
                            cw::test::fixturePath("claim-sample.ub4")}
             << int(kBadCommandLine) << "from 1 to 100";
+        QTest::newRow("export of nothing readable")
+            << QStringList{u"--export"_qs, u"docx"_qs, u"--output"_qs, u"a.docx"_qs, u"gone.ub4"_qs}
+            << int(kNothingPrinted) << "nothing was exported";
         QTest::newRow("help") << QStringList{u"--help"_qs} << int(kAllPrinted) << "Exit status";
         QTest::newRow("version") << QStringList{u"--version"_qs} << int(kAllPrinted)
                                  << QStringLiteral("Claimwright " CLAIMWRIGHT_VERSION "\n");
