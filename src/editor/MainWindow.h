@@ -18,7 +18,10 @@
 // the canvas opened last. BatchPrintCommands prints a queue of saved claims: DocumentCommands
 // opens each, PrintCommands' printer, print mode and engine print it. Every setting is read and
 // written through the typed view of the PreferencesStore, which the window loads at creation
-// and saves when it closes. Errors that no command handles go to the ApplicationErrorHandler.
+// and saves when it closes. Errors that no command handles go to the ApplicationErrorHandler,
+// which, like the preferences store's failures, sends an error report (online/ErrorReport,
+// which keeps file names out of it). SuggestionBoxCommands owns the suggestion box window and
+// its Options items.
 
 #include "platform/UserRegistry.h"
 #include "prefs/PreferencesFolders.h"
@@ -57,6 +60,7 @@ class BatchPrintCommands;
 class FieldBehaviours;
 class PrintCommands;
 class DocumentCommands;
+class SuggestionBoxCommands;
 class FormCanvas;
 
 class MainWindow : public QMainWindow {
@@ -84,6 +88,7 @@ public:
     PrintCommands& printCommands() const { return *m_printCommands; }
     AlignmentCommands& alignmentCommands() const { return *m_alignmentCommands; }
     BatchPrintCommands& batchPrintCommands() const { return *m_batchPrintCommands; }
+    SuggestionBoxCommands& suggestionBox() const { return *m_suggestionBox; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -109,6 +114,8 @@ private:
     std::unique_ptr<UserDialogs> m_ownDialogs;
     UserDialogs& m_dialogs;
     QStringList m_files;
+    // Where the small windows remember their positions.
+    platform::UserRegistry m_windowPositions;
     std::unique_ptr<ApplicationErrorHandler> m_errors;
     std::unique_ptr<prefs::PreferencesStore> m_preferences;
     std::unique_ptr<printing::PrintFontSettings> m_printFont;
@@ -119,6 +126,7 @@ private:
     PrintCommands* m_printCommands = nullptr;
     AlignmentCommands* m_alignmentCommands = nullptr;
     BatchPrintCommands* m_batchPrintCommands = nullptr;
+    SuggestionBoxCommands* m_suggestionBox = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;
