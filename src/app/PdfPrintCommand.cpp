@@ -1,6 +1,7 @@
 #include "app/PdfPrintCommand.h"
 
 #include "model/ClaimFile.h"
+#include "online/ErrorReport.h"
 #include "platform/KnownFolders.h"
 #include "platform/UserRegistry.h"
 #include "prefs/PreferencesStore.h"
@@ -43,6 +44,7 @@ ExitStatus runPdfPrint(const PdfPrintOptions& options, QTextStream& out, QTextSt
     }
 
     prefs::PreferencesErrorReporter reporter;
+    reporter.sendErrorReport = online::sendErrorReport;
     reporter.notify = [&err](const QString& text) {
         err << tr("claimwright: ") << text << Qt::endl;
     };

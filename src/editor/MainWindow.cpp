@@ -16,9 +16,11 @@
 #include "editor/PrintCommands.h"
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
+#include "editor/SuggestionBoxCommands.h"
 #include "editor/WindowPlacement.h"
 #include "model/ClaimDocument.h"
 #include "model/FieldCatalogue.h"
+#include "online/ErrorReport.h"
 #include "platform/KnownFolders.h"
 #include "platform/MakerValues.h"
 #include "prefs/PreferencesStore.h"
@@ -66,11 +68,13 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     // Beside the program, or in the user's config folder where the program's cannot be written.
     const QString alignmentSettings =
         printing::fieldOffsetsFilePath(services.folders.programFolder);
-    const platform::UserRegistry windowPositions = services.registry;
+    m_windowPositions = services.registry;
 
     m_errors = std::make_unique<ApplicationErrorHandler>(m_dialogs, printing::printLog);
+    m_errors->setErrorReport(online::sendErrorReport);
     EditorApplication::installErrorHandler(m_errors.get());
     prefs::PreferencesErrorReporter reporter;
+    reporter.sendErrorReport = online::sendErrorReport;
     reporter.notify = [this](const QString& text) {
         m_dialogs.showError(text);
     };
@@ -116,7 +120,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         {*m_document, m_preferences->settings(), *m_printFont, m_dialogs, *m_errors, *this}, this);
     m_alignmentCommands =
         new AlignmentCommands({m_preferences->settings(), *m_printCommands, *m_canvas, m_dialogs,
-                               *m_errors, windowPositions, alignmentSettings, *this},
+                               *m_errors, m_windowPositions, alignmentSettings, *this},
                               this);
     m_batchPrintCommands = new BatchPrintCommands(
         {*m_commands, *m_printCommands, *m_document, m_dialogs, *this}, this);
@@ -228,7 +232,8 @@ void MainWindow::createMenus() {
     // same keys only show them (two owners would leave the key to neither).
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     m_automaticCommands = new AutomaticCommands(*m_settings, m_preferences->settings(), *options);
-    later(options, tr("&Show Suggestion Box") + QStringLiteral("\t") + tr("Ctrl+S"));
+    m_suggestionBox =
+        new SuggestionBoxCommands(m_preferences->settings(), *options, m_windowPositions, *this);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     later(help, tr("UB-04/CMS 1450 Claimwright &Help"), tr("F1"));
@@ -351,6 +356,7 @@ void MainWindow::runFirstShow() {
     ensureFileAssociation();
     m_document->clearModified();
     m_automaticCommands->applyAutoFillPreference();
+    m_suggestionBox->applyPreferenceAtFirstShow();
     m_settings->setGateOpen(true);
     m_canvas->createRevenueRowMarker(revenueRowMarkerPicture());
     m_canvas->createHintIcons(hintIconPicture());

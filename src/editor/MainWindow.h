@@ -20,9 +20,12 @@
 // document's values as XML, a .docx document or a column of the claims workbook through the
 // widget-free export library, in DocumentCommands' data folder. Every setting is read and
 // written through the typed view of the PreferencesStore, which the window loads at creation
-// and saves when it closes. Errors that no command handles go to the ApplicationErrorHandler.
-// DesktopRequests carries out what later starts and other programs send over the instance
-// socket (a hand-over opens through DocumentCommands); every show checks the .ub4 association.
+// and saves when it closes. Errors that no command handles go to the ApplicationErrorHandler,
+// which, like the preferences store's failures, sends an error report (online/ErrorReport,
+// which keeps file names out of it). SuggestionBoxCommands owns the suggestion box window and
+// its Options items. DesktopRequests carries out what later starts and other programs send
+// over the instance socket (a hand-over opens through DocumentCommands); every show checks the
+// .ub4 association.
 
 #include "desktop/FileAssociation.h"
 #include "platform/UserRegistry.h"
@@ -69,6 +72,7 @@ class FieldBehaviours;
 class PrintCommands;
 class DesktopRequests;
 class DocumentCommands;
+class SuggestionBoxCommands;
 class FormCanvas;
 
 class MainWindow : public QMainWindow {
@@ -102,6 +106,7 @@ public:
     BatchPrintCommands& batchPrintCommands() const { return *m_batchPrintCommands; }
     DesktopRequests& desktopRequests() const { return *m_desktopRequests; }
     ExportCommands& exportCommands() const { return *m_exportCommands; }
+    SuggestionBoxCommands& suggestionBox() const { return *m_suggestionBox; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -130,6 +135,8 @@ private:
     QStringList m_files;
     desktop::InstanceServer* m_instanceServer;
     std::optional<desktop::FileAssociation> m_fileAssociation;
+    // Where the small windows remember their positions.
+    platform::UserRegistry m_windowPositions;
     std::unique_ptr<ApplicationErrorHandler> m_errors;
     std::unique_ptr<prefs::PreferencesStore> m_preferences;
     std::unique_ptr<printing::PrintFontSettings> m_printFont;
@@ -142,6 +149,7 @@ private:
     BatchPrintCommands* m_batchPrintCommands = nullptr;
     DesktopRequests* m_desktopRequests = nullptr;
     ExportCommands* m_exportCommands = nullptr;
+    SuggestionBoxCommands* m_suggestionBox = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;

@@ -15,13 +15,14 @@
 #include <QSlider>
 #include <QToolButton>
 
-#include <algorithm>
-
 namespace cw::printdialogs {
 
 namespace {
 
 constexpr QSize kClientSize(256, 149);
+constexpr platform::RememberedPosition kRememberedPosition{
+    AdvancedAlignmentWindow::kLeftValue, AdvancedAlignmentWindow::kTopValue,
+    AdvancedAlignmentWindow::kDesignedPosition};
 constexpr int kBlinkMs = 500;
 const QColor kBlinkColour(0, 0, 255);
 
@@ -130,32 +131,15 @@ AdvancedAlignmentWindow::AdvancedAlignmentWindow(printing::FieldOffsets& offsets
 }
 
 AdvancedAlignmentWindow::~AdvancedAlignmentWindow() {
-    // A registry that cannot be written keeps the position it had: nothing to tell at exit.
-    if (m_registry.writeInteger(kPositionKey, kLeftValue, pos().x()))
-        (void)m_registry.writeInteger(kPositionKey, kTopValue, pos().y());
-}
-
-QPoint AdvancedAlignmentWindow::placeInside(QPoint stored, QSize window, const QRect& workArea) {
-    const auto fit = [](int at, int length, int start, int room) {
-        return std::max(start, std::min(at, start + room - length));
-    };
-    return {fit(stored.x(), window.width(), workArea.left(), workArea.width()),
-            fit(stored.y(), window.height(), workArea.top(), workArea.height())};
+    platform::rememberPosition(m_registry, kRememberedPosition, pos());
 }
 
 // Where the window was, or its designed place; on a smaller screen than it was saved on, it
 // comes back inside the work area whole.
 void AdvancedAlignmentWindow::restorePosition() {
-    QPoint position = kDesignedPosition;
-    const auto left = m_registry.readInteger(kPositionKey, kLeftValue);
-    const auto top = m_registry.readInteger(kPositionKey, kTopValue);
-    if (left && *left)
-        position.setX(**left);
-    if (top && *top)
-        position.setY(**top);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        position = placeInside(position, frameGeometry().size(), screen->availableGeometry());
-    move(position);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    move(platform::rememberedPosition(m_registry, kRememberedPosition, frameGeometry().size(),
+                                      screen ? screen->availableGeometry() : QRect()));
 }
 
 void AdvancedAlignmentWindow::loadField(int catalogueIndex) {

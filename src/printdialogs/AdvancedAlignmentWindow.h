@@ -7,6 +7,7 @@
 // it was in the user's registry.
 
 #include "platform/UserRegistry.h"
+#include "platform/WindowPosition.h"
 #include "printing/FieldOffsets.h"
 #include "printing/FieldOffsetsFile.h"
 
@@ -30,7 +31,7 @@ public:
     static constexpr int kMaxShift = 10; // points, either way
     // Where the window first appears, and stays when the registry cannot be read.
     static constexpr QPoint kDesignedPosition{673, 276};
-    static constexpr QStringView kPositionKey = u"\\Software\\Quillmark\\Preferences";
+    static constexpr QStringView kPositionKey = platform::kWindowPositionsKey;
     static constexpr QStringView kLeftValue = u"Advanced Alignment Box Left";
     static constexpr QStringView kTopValue = u"Advanced Alignment Box Top";
 
@@ -56,9 +57,6 @@ public:
         m_askResetAll = std::move(ask);
     }
     void setErrorShower(std::function<void(const QString&)> show) { m_showError = std::move(show); }
-
-    // A stored position moved so that the whole window lies inside the work area.
-    static QPoint placeInside(QPoint stored, QSize window, const QRect& workArea);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

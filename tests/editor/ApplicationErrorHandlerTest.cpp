@@ -1,7 +1,10 @@
 #include "editor/ApplicationErrorHandler.h"
 
+#include "LocalHttpServer.h"
 #include "ScriptedDialogs.h"
 #include "TestRegistry.h"
+#include "online/ErrorReport.h"
+#include "online/WebRequests.h"
 #include "platform/MakerValues.h"
 
 #include <QTest>
@@ -37,6 +40,35 @@ private slots:
         handler.handle(QStringLiteral("SRpOperationAborted"));
         QVERIFY(logged.isEmpty());
         QVERIFY(dialogs.errors.isEmpty());
+    }
+
+    // With the real sender: the report reaches the server without the claim file's name, which
+    // the message box still shows; an abandoned operation sends nothing.
+    void reportsReachTheServerWithoutTheClaimFile() {
+        LocalHttpServer server;
+        QVERIFY(server.isRunning());
+        server.serveMakerHosts();
+        ScriptedDialogs dialogs;
+        ApplicationErrorHandler handler(dialogs, [](const QString&) {});
+        handler.setErrorReport(cw::online::sendErrorReport);
+
+        handler.handle(QStringLiteral("SRpOperationAborted"));
+        QVERIFY(dialogs.errors.isEmpty());
+        QVERIFY(cw::online::httpGetText(server.url(u"/marker"_qs)).ok());
+        QCOMPARE(server.nextRequest()[u"requestLine"].toString(), u"GET /marker HTTP/1.1"_qs);
+
+        const QString message =
+            u"Could not open \"/home/clerk/Documents/Doe, Jane 2007-03 (March) Page 1.ub4\": "
+            "Permission denied"_qs;
+        handler.handle(message);
+        QCOMPARE(dialogs.errors.size(), 1);
+        QVERIFY(dialogs.errors.constFirst().contains(message));
+        const QString requestLine = server.nextRequest()[u"requestLine"].toString();
+        QVERIFY2(requestLine.startsWith(u"GET /programsuggestionbox.pl?field1=ErrorMsg%3a%22"_qs),
+                 qPrintable(requestLine));
+        QVERIFY(requestLine.contains(u"Permission+denied"));
+        QVERIFY(!requestLine.contains(u"Doe"));
+        QVERIFY(!requestLine.contains(u"clerk"));
     }
 };
 

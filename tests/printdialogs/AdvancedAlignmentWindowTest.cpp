@@ -259,12 +259,10 @@ private slots:
     void storedPositionIsPulledIntoTheWorkArea() {
         QFETCH(QPoint, stored);
         QFETCH(QPoint, placed);
-        QCOMPARE(
-            AdvancedAlignmentWindow::placeInside(stored, QSize(256, 149), QRect(0, 0, 1024, 738)),
-            placed);
+        QCOMPARE(cw::platform::placeInside(stored, QSize(256, 149), QRect(0, 0, 1024, 738)),
+                 placed);
         // A work area beside a panel on the left starts where the panel ends.
-        QCOMPARE(AdvancedAlignmentWindow::placeInside(QPoint(10, 10), QSize(256, 149),
-                                                      QRect(48, 0, 976, 738)),
+        QCOMPARE(cw::platform::placeInside(QPoint(10, 10), QSize(256, 149), QRect(48, 0, 976, 738)),
                  QPoint(48, 10));
     }
 
@@ -292,8 +290,8 @@ private slots:
         QVERIFY(QDir().mkpath(unreadable.registry.filePath())); // a folder in the file's place
         unreadable.open();
         QCOMPARE(unreadable.window->pos(),
-                 AdvancedAlignmentWindow::placeInside(AdvancedAlignmentWindow::kDesignedPosition,
-                                                      QSize(256, 149), area));
+                 cw::platform::placeInside(AdvancedAlignmentWindow::kDesignedPosition,
+                                           QSize(256, 149), area));
     }
 };
 
