@@ -20,6 +20,7 @@ struct Options {
     QCommandLineOption printPdf{QStringLiteral("print-pdf"), QString(), QStringLiteral("OUT.pdf")};
     QCommandLineOption mode{QStringLiteral("mode"), QString(), QStringLiteral("text|black|color")};
     QCommandLineOption copies{QStringLiteral("copies"), QString(), QStringLiteral("N")};
+    QCommandLineOption check{QStringLiteral("check")};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 };
@@ -93,12 +94,22 @@ Result<PdfPrintOptions> pdfPrintOptionsFrom(const QCommandLineParser& parser,
     return print;
 }
 
+Result<CommandLine> checkCommandFrom(const QCommandLineParser& parser, const Options& options) {
+    if (parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
+        parser.isSet(options.copies))
+        return Error{tr("--check prints nothing; it takes no --print-pdf, --mode or --copies.")};
+    CommandLine line{Command::CheckClaims, {}, {}, parser.positionalArguments()};
+    if (line.claimsToCheck.isEmpty())
+        return Error{tr("No claim file to check was given.")};
+    return line;
+}
+
 // The parser over our options; false when the arguments do not parse.
 bool parse(QCommandLineParser& parser, const Options& options, const QStringList& arguments) {
     // "-h" and "-v" are whole words, as is "-mode"; "-hv" is no option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(
-        {options.printPdf, options.mode, options.copies, options.help, options.version});
+    parser.addOptions({options.printPdf, options.mode, options.copies, options.check, options.help,
+                       options.version});
     // The parser passes over the first word, which names the program.
     return parser.parse(QStringList{QString()} + arguments);
 }
@@ -110,8 +121,8 @@ bool asksForCommandWithoutWindow(const QStringList& arguments) {
     QCommandLineParser parser;
     parse(parser, options, arguments);
     return parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
-           parser.isSet(options.copies) || parser.isSet(options.help) ||
-           parser.isSet(options.version);
+           parser.isSet(options.copies) || parser.isSet(options.check) ||
+           parser.isSet(options.help) || parser.isSet(options.version);
 }
 
 Result<CommandLine> parseCommandLine(const QStringList& arguments) {
@@ -125,6 +136,8 @@ Result<CommandLine> parseCommandLine(const QStringList& arguments) {
         return CommandLine{Command::ShowVersion, {}, {}};
     if (!parsed)
         return Error{parseErrorText(parser, arguments)};
+    if (parser.isSet(options.check))
+        return checkCommandFrom(parser, options);
     if (!parser.isSet(options.printPdf) && !parser.isSet(options.mode) &&
         !parser.isSet(options.copies))
         return CommandLine{Command::OpenEditor, parser.positionalArguments(), {}};

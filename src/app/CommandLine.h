@@ -3,6 +3,7 @@
 // The program's command line (see usageText()):
 //     claimwright [CLAIM.ub4 ...]
 //     claimwright --print-pdf OUT.pdf [--mode text|black|color] [--copies N] CLAIM.ub4 [...]
+//     claimwright --check CLAIM.ub4 [...]
 //     claimwright --help | -h | --version | -v
 // Options may stand anywhere before "--"; every word after it is a claim file, as is a lone
 // "-" anywhere.
@@ -18,14 +19,16 @@ namespace cw::app {
 enum class Command {
     OpenEditor,
     PrintPdf,
+    CheckClaims,
     ShowHelp,
     ShowVersion,
 };
 
 struct CommandLine {
     Command command = Command::OpenEditor;
-    QStringList filesToOpen;  // OpenEditor: the claim files given
-    PdfPrintOptions pdfPrint; // PrintPdf
+    QStringList filesToOpen;   // OpenEditor: the claim files given
+    PdfPrintOptions pdfPrint;  // PrintPdf
+    QStringList claimsToCheck = {}; // CheckClaims
 };
 
 // What the arguments (program name left out) ask for, or why they are refused: an unknown
@@ -34,8 +37,9 @@ struct CommandLine {
 Result<CommandLine> parseCommandLine(const QStringList& arguments);
 
 // Whether the arguments name a command that runs without a window (--print-pdf or one of its
-// options, help, version), also when they are refused. A line that does not is the editor's,
-// and the editor's application takes out the options of Qt's own (-session, -style, -platform
+// options, --check, help, version), also when they are refused. A line that does not is the
+// editor's, and the editor's application takes out the options of Qt's own (-session, -style,
+// -platform
 // ...) before the line is read for good.
 bool asksForCommandWithoutWindow(const QStringList& arguments);
 

@@ -12,6 +12,7 @@ QString usageText() {
                "Usage: claimwright [CLAIM.ub4]\n"
                "       claimwright --print-pdf OUT.pdf [--mode text|black|color] [--copies N]\n"
                "                   CLAIM.ub4 [CLAIM.ub4 ...]\n"
+               "       claimwright --check CLAIM.ub4 [CLAIM.ub4 ...]\n"
                "       claimwright --help | --version\n"
                "\n"
                "Without --print-pdf the editor opens, with the claim file if one is given.\n"
@@ -32,7 +33,12 @@ QString usageText() {
                "\n"
                "Exit status: 0 every claim printed; 1 the PDF was written but claims were\n"
                "skipped; 2 bad command line; 3 nothing printed (no claim could be read, or the\n"
-               "PDF could not be written).\n")
+               "PDF could not be written).\n"
+               "\n"
+               "--check checks the claims for the mistakes that get a claim rejected and prints\n"
+               "one line per finding: FILE: FL 56 edit39i: error: message. Exit status: 0 no\n"
+               "errors (warnings at most); 1 some claim has errors; 2 bad command line; 3 a\n"
+               "claim file could not be read (the others are checked all the same).\n")
         .arg(kMaxCopies);
 }
 

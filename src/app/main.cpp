@@ -1,9 +1,11 @@
 // Program entry: the command line says what to do. The editor is the only command that opens a
-// window, with the first claim file given; printing to a PDF, help and version run without one.
+// window, with the first claim file given; printing to a PDF, checking claims, help and version
+// run without one.
 // A bad command line is refused before anything else is done; the editor's line is read once
 // its application has taken out the options of Qt's own (-session when the desktop restores
 // a session, -style, -platform).
 
+#include "app/ClaimCheckCommand.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineHelp.h"
 #include "editor/EditorApplication.h"
@@ -41,6 +43,13 @@ int printToPdf(int argc, char** argv, const cw::app::PdfPrintOptions& options) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     return cw::app::runPdfPrint(options, out, err);
+}
+
+int checkClaims(int argc, char** argv, const QStringList& claimPaths) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return cw::app::runClaimCheck(claimPaths, out, err);
 }
 
 int refuse(const QString& reason) {
@@ -88,6 +97,8 @@ int main(int argc, char** argv) {
         return kAllPrinted;
     case Command::PrintPdf:
         return printToPdf(argc, argv, commandLine->pdfPrint);
+    case Command::CheckClaims:
+        return checkClaims(argc, argv, commandLine->claimsToCheck);
     case Command::OpenEditor:
         break;
     }
