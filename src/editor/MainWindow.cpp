@@ -5,6 +5,7 @@
 #include "editor/AutomaticCommands.h"
 #include "editor/AutomaticSettings.h"
 #include "editor/BatchPrintCommands.h"
+#include "editor/ClaimCheckCommands.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditorApplication.h"
 #include "editor/EditorPictures.h"
@@ -214,6 +215,9 @@ void MainWindow::createMenus() {
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     m_automaticCommands = new AutomaticCommands(*m_settings, m_preferences->settings(), *options);
     later(options, tr("&Show Suggestion Box") + QStringLiteral("\t") + tr("Ctrl+S"));
+    m_claimCheck = new ClaimCheckCommands(
+        {*m_document, m_preferences->settings(), m_dialogs, *m_canvas, *this}, *options, this);
+    m_printCommands->setPrintQuestion([this] { return m_claimCheck->mayPrint(); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     later(help, tr("UB-04/CMS 1450 Claimwright &Help"), tr("F1"));
@@ -273,6 +277,7 @@ void MainWindow::createStatusBar() {
         bar->addWidget(panel);
         m_statusPanels[i] = panel;
     }
+    bar->addWidget(&m_claimCheck->statusPanel());
     m_statusMessage = new QLabel(bar);
     m_statusMessage->setObjectName(QStringLiteral("StatusMessage"));
     bar->addPermanentWidget(m_statusMessage, 1);

@@ -18,7 +18,9 @@
 // the canvas opened last. BatchPrintCommands prints a queue of saved claims: DocumentCommands
 // opens each, PrintCommands' printer, print mode and engine print it. Every setting is read and
 // written through the typed view of the PreferencesStore, which the window loads at creation
-// and saves when it closes. Errors that no command handles go to the ApplicationErrorHandler.
+// and saves when it closes. ClaimCheckCommands checks the document after every change, counts the
+// findings in the status bar, shows them in the findings window and asks before a print. Errors
+// that no command handles go to the ApplicationErrorHandler.
 
 #include "platform/UserRegistry.h"
 #include "prefs/PreferencesFolders.h"
@@ -54,6 +56,7 @@ class ApplicationErrorHandler;
 class AutomaticCommands;
 class AutomaticSettings;
 class BatchPrintCommands;
+class ClaimCheckCommands;
 class FieldBehaviours;
 class PrintCommands;
 class DocumentCommands;
@@ -84,6 +87,7 @@ public:
     PrintCommands& printCommands() const { return *m_printCommands; }
     AlignmentCommands& alignmentCommands() const { return *m_alignmentCommands; }
     BatchPrintCommands& batchPrintCommands() const { return *m_batchPrintCommands; }
+    ClaimCheckCommands& claimCheck() const { return *m_claimCheck; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -119,6 +123,7 @@ private:
     PrintCommands* m_printCommands = nullptr;
     AlignmentCommands* m_alignmentCommands = nullptr;
     BatchPrintCommands* m_batchPrintCommands = nullptr;
+    ClaimCheckCommands* m_claimCheck = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;
