@@ -153,6 +153,15 @@ std::optional<QString> bornBeforeCare(const ClaimValues& claim, const RuleField&
 
 // ---- Codes and numbers
 
+// The fault of a filled field whose text does not have the shape; a blank field passes here.
+std::optional<QString> shapeFault(const ClaimValues& claim, const RuleField& f,
+                                  bool (*shaped)(QStringView), const char* fault) {
+    const QStringView text = textOf(claim, f.field);
+    if (text.isEmpty() || shaped(text))
+        return std::nullopt;
+    return tr(fault);
+}
+
 std::optional<QString> npi(const ClaimValues& claim, const RuleField& f) {
     const QStringView text = textOf(claim, f.field);
     if (text.isEmpty() || isNpi(text))
@@ -164,10 +173,9 @@ std::optional<QString> npi(const ClaimValues& claim, const RuleField& f) {
 }
 
 std::optional<QString> typeOfBill(const ClaimValues& claim, const RuleField& f) {
-    const QStringView text = textOf(claim, f.field);
-    if (text.isEmpty() || isTypeOfBill(text) || isOlderTypeOfBill(text))
-        return std::nullopt;
-    return tr("a type of bill has 4 digits, the first of them 0 (0131)");
+    return shapeFault(
+        claim, f, [](QStringView text) { return isTypeOfBill(text) || isOlderTypeOfBill(text); },
+        "a type of bill has 4 digits, the first of them 0 (0131)");
 }
 
 std::optional<QString> olderTypeOfBill(const ClaimValues& claim, const RuleField& f) {
@@ -178,17 +186,15 @@ std::optional<QString> olderTypeOfBill(const ClaimValues& claim, const RuleField
 }
 
 std::optional<QString> sex(const ClaimValues& claim, const RuleField& f) {
-    const QStringView text = textOf(claim, f.field);
-    if (text.isEmpty() || text == u"M" || text == u"F" || text == u"U")
-        return std::nullopt;
-    return tr("the sex is M, F or U, a capital letter");
+    return shapeFault(
+        claim, f, [](QStringView text) { return text == u"M" || text == u"F" || text == u"U"; },
+        "the sex is M, F or U, a capital letter");
 }
 
 std::optional<QString> revenueCode(const ClaimValues& claim, const RuleField& f) {
-    const QStringView text = textOf(claim, f.field);
-    if (text.isEmpty() || (text.size() == 4 && isDigits(text)))
-        return std::nullopt;
-    return tr("a revenue code has 4 digits (0450)");
+    return shapeFault(
+        claim, f, [](QStringView text) { return text.size() == 4 && isDigits(text); },
+        "a revenue code has 4 digits (0450)");
 }
 
 // A line with a charge but nothing to say what for.
@@ -214,18 +220,14 @@ std::optional<QString> totalsRevenueCode(const ClaimValues& claim, const RuleFie
 }
 
 std::optional<QString> hcpcs(const ClaimValues& claim, const RuleField& f) {
-    const QStringView text = textOf(claim, f.field);
-    if (text.isEmpty() || isHcpcsOrRate(text))
-        return std::nullopt;
-    return tr("a HCPCS or HIPPS code is 5 capital letters or digits with up to four 2-character "
-              "modifiers (99213 25); a rate is digits (450.00)");
+    return shapeFault(
+        claim, f, isHcpcsOrRate,
+        "a HCPCS or HIPPS code is 5 capital letters or digits with up to four 2-character "
+        "modifiers (99213 25); a rate is digits (450.00)");
 }
 
 std::optional<QString> units(const ClaimValues& claim, const RuleField& f) {
-    const QStringView text = textOf(claim, f.field);
-    if (text.isEmpty() || isDigits(text))
-        return std::nullopt;
-    return tr("units are a whole number, digits only");
+    return shapeFault(claim, f, isDigits, "units are a whole number, digits only");
 }
 
 std::optional<QString> diagnosis(const ClaimValues& claim, const RuleField& f) {
@@ -241,10 +243,8 @@ std::optional<QString> diagnosis(const ClaimValues& claim, const RuleField& f) {
 // ---- Charges
 
 std::optional<QString> dollars(const ClaimValues& claim, const RuleField& f) {
-    const QStringView text = textOf(claim, f.field);
-    if (text.isEmpty() || isDigits(text))
-        return std::nullopt;
-    return tr("dollars are digits only, without $, commas, points or a minus sign");
+    return shapeFault(claim, f, isDigits,
+                      "dollars are digits only, without $, commas, points or a minus sign");
 }
 
 // f is the cents field; its dollars stand in the column to its left.

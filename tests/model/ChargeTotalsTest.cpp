@@ -9,17 +9,6 @@
 
 using namespace cw::model;
 
-namespace {
-
-int field(const QString& name) {
-    const int index = FieldCatalogue::indexOf(name);
-    if (index < 0)
-        qFatal("no field %s", qPrintable(name));
-    return index;
-}
-
-} // namespace
-
 class ChargeTotalsTest : public QObject {
     Q_OBJECT
 
@@ -61,10 +50,11 @@ private slots:
     }
 
     void totalsLineAndOtherColumnsDriveNoSum() {
-        QCOMPARE(chargeSumDrivenBy(field(QStringLiteral("edit16f"))), ChargeSum::TotalCharges);
-        QCOMPARE(chargeSumDrivenBy(field(QStringLiteral("edit37i"))), ChargeSum::NonCoveredCharges);
+        QCOMPARE(chargeSumDrivenBy(FieldCatalogue::indexOf(u"edit16f")), ChargeSum::TotalCharges);
+        QCOMPARE(chargeSumDrivenBy(FieldCatalogue::indexOf(u"edit37i")),
+                 ChargeSum::NonCoveredCharges);
         for (const char* name : {"edit38f", "edit38g", "edit38h", "edit38i", "edit16e", "edit12f"})
-            QVERIFY2(!chargeSumDrivenBy(field(QString::fromLatin1(name))), name);
+            QVERIFY2(!chargeSumDrivenBy(FieldCatalogue::indexOf(QString::fromLatin1(name))), name);
     }
 };
 
