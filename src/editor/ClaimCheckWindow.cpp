@@ -35,7 +35,7 @@ ClaimCheckWindow::ClaimCheckWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_list);
-    resize(560, 260);
+    resize(740, 220);
 }
 
 void ClaimCheckWindow::showFindings(const std::vector<check::Finding>& findings) {
