@@ -11,9 +11,12 @@
 
 namespace cw::editor {
 
-using prefs::Pref;
-
 namespace {
+
+// Its own registry value rather than a preference slot: the preference text's layout is shared
+// with earlier releases and stays as it is.
+constexpr QStringView kSettingKey = u"Software\\Quillmark\\Claimwright";
+constexpr QStringView kCheckBeforePrinting = u"CheckClaimsBeforePrinting";
 
 QString countText(int count, const QString& one, const QString& many) {
     return count == 1 ? one : many.arg(count);
@@ -45,7 +48,7 @@ ClaimCheckCommands::ClaimCheckCommands(Context context, QMenu& options, QObject*
     m_checkBeforePrinting = options.addAction(tr("Check claims before printing"));
     m_checkBeforePrinting->setObjectName(QStringLiteral("CheckBeforePrinting1"));
     m_checkBeforePrinting->setCheckable(true);
-    m_checkBeforePrinting->setChecked(m_context.preferences.flag(Pref::CheckClaimsBeforePrinting));
+    m_checkBeforePrinting->setChecked(checksBeforePrinting());
     connect(m_checkBeforePrinting, &QAction::triggered, this,
             &ClaimCheckCommands::CheckBeforePrintingClick);
 
@@ -77,8 +80,19 @@ void ClaimCheckCommands::CheckClaimClick() {
 }
 
 void ClaimCheckCommands::CheckBeforePrintingClick() {
-    m_context.preferences.setFlag(Pref::CheckClaimsBeforePrinting,
-                                  m_checkBeforePrinting->isChecked());
+    const bool on = m_checkBeforePrinting->isChecked();
+    const Result<void> written =
+        m_context.registry.writeInteger(kSettingKey, kCheckBeforePrinting, on ? 1 : 0);
+    if (written)
+        return;
+    m_checkBeforePrinting->setChecked(!on);
+    m_context.dialogs.showError(
+        tr("\"Check claims before printing\" could not be stored: %1").arg(written.error()));
+}
+
+bool ClaimCheckCommands::checksBeforePrinting() const {
+    const auto stored = m_context.registry.readInteger(kSettingKey, kCheckBeforePrinting);
+    return stored && stored->value_or(0) == 1;
 }
 
 const std::vector<check::Finding>& ClaimCheckCommands::findings() {
@@ -88,7 +102,7 @@ const std::vector<check::Finding>& ClaimCheckCommands::findings() {
 }
 
 bool ClaimCheckCommands::mayPrint() {
-    if (!m_context.preferences.flag(Pref::CheckClaimsBeforePrinting))
+    if (!m_checkBeforePrinting->isChecked())
         return true;
     const int errors = check::countFindings(findings()).errors;
     if (errors == 0)

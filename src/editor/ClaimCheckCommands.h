@@ -7,7 +7,7 @@
 
 #include "check/ClaimCheck.h"
 #include "model/ClaimDocument.h"
-#include "prefs/TypedPreferences.h"
+#include "platform/UserRegistry.h"
 
 #include <QObject>
 #include <QTimer>
@@ -31,7 +31,8 @@ class ClaimCheckCommands : public QObject {
 public:
     struct Context {
         const model::ClaimDocument& document;
-        prefs::TypedPreferences& preferences;
+        // Keeps "Check claims before printing" beside the program's other per-user values.
+        platform::UserRegistry registry;
         UserDialogs& dialogs;
         FormCanvas& canvas;
         // Owns the findings window, and gets the focus back with the field's editor.
@@ -54,6 +55,7 @@ public:
     bool mayPrint();
 
 private:
+    bool checksBeforePrinting() const;
     void recheck();
     void openField(int catalogueIndex);
 

@@ -118,7 +118,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_batchPrintCommands = new BatchPrintCommands(
         {*m_commands, *m_printCommands, *m_document, m_dialogs, *this}, this);
 
-    createMenus();
+    createMenus(windowPositions);
     createToolBar();
     createStatusBar();
 
@@ -150,7 +150,7 @@ MainWindow::~MainWindow() {
     EditorApplication::installErrorHandler(nullptr);
 }
 
-void MainWindow::createMenus() {
+void MainWindow::createMenus(const platform::UserRegistry& registry) {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     m_newMenu = file->addMenu(tr("&New"));
     m_newMenu->addAction(tr("Form for Current Patient"), QKeySequence(tr("Ctrl+N")), m_commands,
@@ -215,8 +215,8 @@ void MainWindow::createMenus() {
     QMenu* options = menuBar()->addMenu(tr("&Options"));
     m_automaticCommands = new AutomaticCommands(*m_settings, m_preferences->settings(), *options);
     later(options, tr("&Show Suggestion Box") + QStringLiteral("\t") + tr("Ctrl+S"));
-    m_claimCheck = new ClaimCheckCommands(
-        {*m_document, m_preferences->settings(), m_dialogs, *m_canvas, *this}, *options, this);
+    m_claimCheck = new ClaimCheckCommands({*m_document, registry, m_dialogs, *m_canvas, *this},
+                                          *options, this);
     m_printCommands->setPrintQuestion([this] { return m_claimCheck->mayPrint(); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));

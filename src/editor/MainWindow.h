@@ -102,7 +102,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createMenus();
+    void createMenus(const platform::UserRegistry& registry);
     void createToolBar();
     void createStatusBar();
     void placeOnScreen();

@@ -42,7 +42,7 @@ enum class Pref : int {
     SeenAutoFill = 25,
     AutoAdditionOn = 26,
     SeenLowResolutionWarning = 27,
-    CheckClaimsBeforePrinting = 28,
+    Reserved28 = 28,
     TemplateAddressOne1 = 29,
     TemplateAddressOne2 = 30,
     TemplateAddressOne3 = 31,

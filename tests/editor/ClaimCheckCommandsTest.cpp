@@ -12,6 +12,7 @@
 #include "editor/DocumentCommands.h"
 #include "editor/FieldEditor.h"
 #include "editor/FormCanvas.h"
+#include "platform/UserRegistry.h"
 
 #include <QAction>
 #include <QTest>
@@ -105,7 +106,10 @@ private slots:
         QCOMPARE(p.dialogs().printDialogsShown, 1);
 
         setting.trigger();
-        QCOMPARE(p.pref(cw::prefs::Pref::CheckClaimsBeforePrinting), QStringLiteral("true"));
+        QCOMPARE(cw::platform::UserRegistry()
+                     .readInteger(u"Software\\Quillmark\\Claimwright", u"CheckClaimsBeforePrinting")
+                     ->value_or(0),
+                 1);
         p.dialogs().yesNoAnswers.push_back(false);
         p.f.window().printCommands().Print1Click();
         QCOMPARE(p.dialogs().questions,
