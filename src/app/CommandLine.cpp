@@ -24,6 +24,7 @@ struct Options {
     QCommandLineOption exportTo{QStringLiteral("export"), QString(),
                                 QStringLiteral("xml|xlsx|docx")};
     QCommandLineOption output{QStringLiteral("output"), QString(), QStringLiteral("PATH")};
+    QCommandLineOption check{QStringLiteral("check")};
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
 };
@@ -147,12 +148,26 @@ Result<ExportOptions> exportOptionsFrom(const QCommandLineParser& parser, const 
     return exportClaims;
 }
 
+Result<CommandLine> checkCommandFrom(const QCommandLineParser& parser, const Options& options) {
+    if (parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
+        parser.isSet(options.copies) || parser.isSet(options.exportTo) ||
+        parser.isSet(options.output) || parser.isSet(options.setField))
+        return Error{tr("--check prints nothing; it takes no --print-pdf, --mode, --copies, "
+                        "--export, --output or --set-field.")};
+    CommandLine line{.command = Command::CheckClaims,
+                     .claimsToCheck = parser.positionalArguments()};
+    if (line.claimsToCheck.isEmpty())
+        return Error{tr("No claim file to check was given.")};
+    return line;
+}
+
 // The parser over our options; false when the arguments do not parse.
 bool parse(QCommandLineParser& parser, const Options& options, const QStringList& arguments) {
     // "-h" and "-v" are whole words, as is "-mode"; "-hv" is no option.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({options.printPdf, options.mode, options.copies, options.setField,
-                       options.exportTo, options.output, options.help, options.version});
+                       options.exportTo, options.output, options.check, options.help,
+                       options.version});
     // The parser passes over the first word, which names the program.
     return parser.parse(QStringList{QString()} + arguments);
 }
@@ -166,7 +181,8 @@ bool asksForCommandWithoutWindow(const QStringList& arguments) {
     return parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
            parser.isSet(options.copies) || parser.isSet(options.setField) ||
            parser.isSet(options.exportTo) || parser.isSet(options.output) ||
-           parser.isSet(options.help) || parser.isSet(options.version);
+           parser.isSet(options.check) || parser.isSet(options.help) ||
+           parser.isSet(options.version);
 }
 
 Result<CommandLine> parseCommandLine(const QStringList& arguments) {
@@ -180,6 +196,8 @@ Result<CommandLine> parseCommandLine(const QStringList& arguments) {
         return CommandLine{.command = Command::ShowVersion};
     if (!parsed)
         return Error{parseErrorText(parser, arguments)};
+    if (parser.isSet(options.check))
+        return checkCommandFrom(parser, options);
     if (parser.isSet(options.setField)) {
         if (parser.isSet(options.printPdf) || parser.isSet(options.mode) ||
             parser.isSet(options.copies) || parser.isSet(options.exportTo) ||

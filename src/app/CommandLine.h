@@ -5,6 +5,7 @@
 //     claimwright --print-pdf OUT.pdf [--mode text|black|color] [--copies N] CLAIM.ub4 [...]
 //     claimwright --set-field N TEXT
 //     claimwright --export xml|xlsx|docx --output PATH CLAIM.ub4 [...]
+//     claimwright --check CLAIM.ub4 [...]
 //     claimwright --help | -h | --version | -v
 // Options may stand anywhere before "--"; every word after it is a claim file, as is a lone
 // "-" anywhere.
@@ -24,6 +25,7 @@ enum class Command {
     PrintPdf,
     SetField, // the field message to the running copy
     Export,
+    CheckClaims,
     ShowHelp,
     ShowVersion,
 };
@@ -34,6 +36,7 @@ struct CommandLine {
     PdfPrintOptions pdfPrint = {};   // PrintPdf
     FieldMessage fieldMessage = {};  // SetField
     ExportOptions exportClaims = {}; // Export
+    QStringList claimsToCheck = {};  // CheckClaims
 };
 
 // What the arguments (program name left out) ask for, or why they are refused: an unknown
@@ -44,8 +47,8 @@ struct CommandLine {
 Result<CommandLine> parseCommandLine(const QStringList& arguments);
 
 // Whether the arguments name a command that runs without a window (--print-pdf, --export or
-// one of their options, --set-field, help, version), also when they are refused. A line that
-// does not is the
+// one of their options, --set-field, --check, help, version), also when they are refused. A
+// line that does not is the
 // editor's, and the editor's application takes out the options of Qt's own (-session, -style,
 // -platform
 // ...) before the line is read for good.

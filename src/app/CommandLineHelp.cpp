@@ -14,10 +14,11 @@ QString usageText() {
                "                   CLAIM.ub4 [CLAIM.ub4 ...]\n"
                "       claimwright --set-field N TEXT\n"
                "       claimwright --export xml|xlsx|docx --output PATH CLAIM.ub4 [...]\n"
+               "       claimwright --check CLAIM.ub4 [CLAIM.ub4 ...]\n"
                "       claimwright --help | --version\n"
                "\n"
-               "Without --print-pdf or --export the editor opens, with the claim file if one\n"
-               "is given.\n"
+               "Without --print-pdf, --export, --check or --set-field the editor opens, with\n"
+               "the claim file if one is given.\n"
                "Every word after -- is a claim file, also one whose name begins with -.\n"
                "One copy of the program runs per user and program file: a later start brings\n"
                "its window to the front, hands it the claim file, which it opens after offering\n"
@@ -53,7 +54,12 @@ QString usageText() {
                "\n"
                "Exit status: 0 every claim printed or exported; 1 the file was written but\n"
                "claims were skipped; 2 bad command line; 3 nothing printed or exported (no\n"
-               "claim could be read, or the file could not be written).\n")
+               "claim could be read, or the file could not be written).\n"
+               "\n"
+               "--check checks the claims for the mistakes that get a claim rejected and prints\n"
+               "one line per finding: FILE: FL 56 edit39i: error: message. Exit status: 0 no\n"
+               "errors (warnings at most); 1 some claim has errors; 2 bad command line; 3 a\n"
+               "claim file could not be read (the others are checked all the same).\n")
         .arg(kMaxCopies);
 }
 

@@ -12,6 +12,11 @@ enum ExitStatus {
     // Talking to the running copy (a later start, --set-field); 0 when it was done.
     kRefusedByRunningCopy = 4, // it could not or would not do it, and said why
     kNoRunningCopy = 5,        // none runs, or it does not answer
+
+    // --check
+    kNoErrorsFound = 0,   // warnings at most
+    kErrorsFound = 1,     // some claim has errors
+    kClaimUnreadable = 3, // some claim could not be read, whatever the others hold
 };
 
 } // namespace cw::app

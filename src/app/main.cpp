@@ -1,12 +1,13 @@
 // Program entry: the command line says what to do. The editor is the only command that opens a
-// window, with the first claim file given; printing to a PDF, the field message, help and
-// version run without one. A bad command line is refused before anything else is done; the
-// editor's line is read once its application has taken out the options of Qt's own (-session
-// when the desktop restores a session, -style, -platform).
+// window, with the first claim file given; printing to a PDF, exporting, checking claims, the
+// field message, help and version run without one. A bad command line is refused before
+// anything else is done; the editor's line is read once its application has taken out the
+// options of Qt's own (-session when the desktop restores a session, -style, -platform).
 // Only the first copy of the editor opens a window: a later start hands its claim file over and
 // ends before any window is made or any preference touched. With a line that has no Qt option
 // it does so before it makes the window application, which takes most of a start's time.
 
+#include "app/ClaimCheckCommand.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineHelp.h"
 #include "app/RunningCopy.h"
@@ -55,6 +56,14 @@ int exportClaims(int argc, char** argv, const cw::app::ExportOptions& options) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     return cw::app::runExport(options, out, err);
+}
+
+int checkClaims(int argc, char** argv, const QStringList& claimPaths) {
+    QCoreApplication app(argc, argv);
+    nameTheProgram();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return cw::app::runClaimCheck(claimPaths, out, err);
 }
 
 int refuse(const QString& reason) {
@@ -136,6 +145,8 @@ int main(int argc, char** argv) {
         return sendFieldMessage(argc, argv, commandLine->fieldMessage);
     case Command::Export:
         return exportClaims(argc, argv, commandLine->exportClaims);
+    case Command::CheckClaims:
+        return checkClaims(argc, argv, commandLine->claimsToCheck);
     case Command::OpenEditor:
         break;
     }

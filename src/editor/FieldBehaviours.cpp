@@ -3,7 +3,6 @@
 #include "editor/AutoFill.h"
 #include "editor/AutomaticSettings.h"
 #include "editor/CaptionLabel.h"
-#include "editor/ChargeTotals.h"
 #include "editor/FieldEditor.h"
 #include "editor/FieldNavigation.h"
 #include "editor/FieldTyping.h"
@@ -12,6 +11,7 @@
 #include "editor/HintMap.h"
 #include "editor/HintTexts.h"
 #include "editor/UserDialogs.h"
+#include "model/ChargeTotals.h"
 #include "model/FieldCatalogue.h"
 #include "printing/PrintFontSettings.h"
 
@@ -244,11 +244,11 @@ void FieldBehaviours::LineCellChange(int index) {
     if (settings.isAutoFillOn() && (at.column != 'a' || settings.isGateOpen()))
         autoFillColumn(document, settings.typedCells(), m_context.canvas.markerRow(), at.group,
                        at.column);
-    if (const std::optional<ChargeSum> sum = chargeSumDrivenBy(index);
+    if (const std::optional<model::ChargeSum> sum = model::chargeSumDrivenBy(index);
         sum && settings.isAutoAdditionOn()) {
-        const ChargeTotal total =
-            computeChargeTotal(*sum, [&document](int i) { return document.value(i); });
-        const ChargeResultFields results = chargeResultFields(*sum);
+        const model::ChargeTotal total =
+            model::computeChargeTotal(*sum, [&document](int i) { return document.value(i); });
+        const model::ChargeResultFields results = model::chargeResultFields(*sum);
         document.setValue(results.dollars, total.dollars, model::ValueSource::Program);
         document.setValue(results.cents, total.cents, model::ValueSource::Program);
     }

@@ -5,6 +5,7 @@
 #include "editor/AutomaticCommands.h"
 #include "editor/AutomaticSettings.h"
 #include "editor/BatchPrintCommands.h"
+#include "editor/ClaimCheckCommands.h"
 #include "editor/DesktopRequests.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditorApplication.h"
@@ -234,6 +235,9 @@ void MainWindow::createMenus() {
     m_automaticCommands = new AutomaticCommands(*m_settings, m_preferences->settings(), *options);
     m_suggestionBox =
         new SuggestionBoxCommands(m_preferences->settings(), *options, m_windowPositions, *this);
+    m_claimCheck = new ClaimCheckCommands(
+        {*m_document, m_windowPositions, m_dialogs, *m_canvas, *this}, *options, this);
+    m_printCommands->setPrintQuestion([this] { return m_claimCheck->mayPrint(); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     later(help, tr("UB-04/CMS 1450 Claimwright &Help"), tr("F1"));
@@ -293,6 +297,7 @@ void MainWindow::createStatusBar() {
         bar->addWidget(panel);
         m_statusPanels[i] = panel;
     }
+    bar->addWidget(&m_claimCheck->statusPanel());
     m_statusMessage = new QLabel(bar);
     m_statusMessage->setObjectName(QStringLiteral("StatusMessage"));
     bar->addPermanentWidget(m_statusMessage, 1);

@@ -23,9 +23,10 @@
 // and saves when it closes. Errors that no command handles go to the ApplicationErrorHandler,
 // which, like the preferences store's failures, sends an error report (online/ErrorReport,
 // which keeps file names out of it). SuggestionBoxCommands owns the suggestion box window and
-// its Options items. DesktopRequests carries out what later starts and other programs send
-// over the instance socket (a hand-over opens through DocumentCommands); every show checks the
-// .ub4 association.
+// its Options items. ClaimCheckCommands checks the document after every change, counts the
+// findings in the status bar, shows them in the findings window and asks before a print.
+// DesktopRequests carries out what later starts and other programs send over the instance
+// socket (a hand-over opens through DocumentCommands); every show checks the .ub4 association.
 
 #include "desktop/FileAssociation.h"
 #include "platform/UserRegistry.h"
@@ -67,6 +68,7 @@ class ApplicationErrorHandler;
 class AutomaticCommands;
 class AutomaticSettings;
 class BatchPrintCommands;
+class ClaimCheckCommands;
 class ExportCommands;
 class FieldBehaviours;
 class PrintCommands;
@@ -107,6 +109,7 @@ public:
     DesktopRequests& desktopRequests() const { return *m_desktopRequests; }
     ExportCommands& exportCommands() const { return *m_exportCommands; }
     SuggestionBoxCommands& suggestionBox() const { return *m_suggestionBox; }
+    ClaimCheckCommands& claimCheck() const { return *m_claimCheck; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -150,6 +153,7 @@ private:
     DesktopRequests* m_desktopRequests = nullptr;
     ExportCommands* m_exportCommands = nullptr;
     SuggestionBoxCommands* m_suggestionBox = nullptr;
+    ClaimCheckCommands* m_claimCheck = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;

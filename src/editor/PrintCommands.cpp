@@ -64,6 +64,8 @@ Result<void> PrintCommands::printSampleClaim() {
 }
 
 void PrintCommands::Print1Click() {
+    if (m_mayPrint && !m_mayPrint())
+        return;
     bool firstTextOnlyPrint = false;
     bool printModeCancelled = false;
     prefs::TypedPreferences& preferences = m_context.preferences;

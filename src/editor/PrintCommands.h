@@ -61,6 +61,8 @@ public:
     // The print-mode question before a first print; true for OK. The dialog's modal show,
     // unless replaced (tests answer it without a modal loop).
     void setPrintModeQuestion(std::function<bool()> ask) { m_askPrintMode = std::move(ask); }
+    // Asked before the print dialog; false stops the print.
+    void setPrintQuestion(std::function<bool()> mayPrint) { m_mayPrint = std::move(mayPrint); }
     // What the alignment question's No opens.
     void setPrinterAlignmentCommand(std::function<void()> open) {
         m_openPrinterAlignment = std::move(open);
@@ -103,6 +105,7 @@ private:
     printdialogs::FontSettingsDialog* m_fontDialog = nullptr;
     std::function<bool()> m_askPrintMode;
     std::function<void()> m_openPrinterAlignment;
+    std::function<bool()> m_mayPrint;
 };
 
 } // namespace cw::editor

@@ -18,6 +18,7 @@ private slots:
         QTest::newRow("a claim to open") << QStringList{u"claim.ub4"_qs} << false;
         QTest::newRow("print") << QStringList{u"--print-pdf"_qs, u"o.pdf"_qs, u"c.ub4"_qs} << true;
         QTest::newRow("help") << QStringList{u"--help"_qs} << true;
+        QTest::newRow("check") << QStringList{u"--check"_qs, u"c.ub4"_qs} << true;
         QTest::newRow("a file after --") << QStringList{u"--"_qs, u"--help"_qs} << false;
         QTest::newRow("version after a claim") << QStringList{u"claim.ub4"_qs, u"-v"_qs} << true;
         QTest::newRow("-v after --") << QStringList{u"--"_qs, u"-v"_qs} << false;
@@ -169,6 +170,10 @@ private slots:
         QTest::newRow("values after =")
             << QStringList{u"--print-pdf=o.pdf"_qs, u"--copies=2"_qs, u"a.ub4"_qs}
             << Command::PrintPdf;
+        QTest::newRow("a check") << QStringList{u"--check"_qs, u"a.ub4"_qs, u"b.ub4"_qs}
+                                 << Command::CheckClaims;
+        QTest::newRow("a check after its claims")
+            << QStringList{u"a.ub4"_qs, u"-check"_qs} << Command::CheckClaims;
     }
     // The field message carries its number and its text as given; a text that begins with a
     // dash comes after "--".

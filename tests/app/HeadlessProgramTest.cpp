@@ -5,6 +5,7 @@
 #include "TestRegistry.h"
 #include "WorkbookReading.h"
 #include "app/ExitStatus.h"
+#include "model/ClaimFile.h"
 #include "model/FieldCatalogue.h"
 #include "printing/FieldOffsetsFile.h"
 
@@ -224,12 +225,58 @@ private slots:
         QTest::newRow("export of nothing readable")
             << QStringList{u"--export"_qs, u"docx"_qs, u"--output"_qs, u"a.docx"_qs, u"gone.ub4"_qs}
             << int(kNothingPrinted) << "nothing was exported";
+        QTest::newRow("check: a valid claim")
+            << QStringList{u"--check"_qs, cw::test::fixturePath("claim-valid.ub4")}
+            << int(kNoErrorsFound) << "";
+        QTest::newRow("check: a claim with errors")
+            << QStringList{u"--check"_qs, cw::test::fixturePath("claim-valid.ub4"),
+                           cw::test::fixturePath("claim-sample.ub4")}
+            << int(kErrorsFound)
+            << "claim-sample.ub4: FL 56 edit39i: error: billing provider NPI: missing";
+        QTest::newRow("check: a claim that cannot be read")
+            << QStringList{u"--check"_qs, cw::test::fixturePath("claim-sample.ub4"), u"gone.ub4"_qs}
+            << int(kClaimUnreadable) << "cannot check gone.ub4";
+        QTest::newRow("check: no claim") << QStringList{u"--check"_qs} << int(kBadCommandLine)
+                                         << "No claim file to check was given.";
+        QTest::newRow("check: a print option")
+            << QStringList{u"--check"_qs, u"--copies"_qs, u"2"_qs, u"a.ub4"_qs}
+            << int(kBadCommandLine) << "--check prints nothing";
         QTest::newRow("help") << QStringList{u"--help"_qs} << int(kAllPrinted) << "Exit status";
         QTest::newRow("version") << QStringList{u"--version"_qs} << int(kAllPrinted)
                                  << QStringLiteral("Claimwright " CLAIMWRIGHT_VERSION "\n");
         QTest::newRow("-v") << QStringList{u"-v"_qs} << int(kAllPrinted)
                             << QStringLiteral("Claimwright " CLAIMWRIGHT_VERSION "\n");
     }
+    // A month of claims at once: one line per finding, each naming its claim; warnings alone
+    // do not fail the run.
+    void checksManyClaims() {
+        cw::test::TempHome home;
+        const auto read = cw::model::readClaimFile(cw::test::fixturePath("claim-valid.ub4"));
+        QVERIFY(read);
+        cw::model::ClaimValues claim = *read;
+        claim.setValue(u"edit2d", u"111"_qs);
+        QVERIFY(cw::model::writeClaimFile(home.file(u"older.ub4"_qs), claim));
+        const Run warned = claimwright({u"--check"_qs, home.file(u"older.ub4"_qs)}, home);
+        QCOMPARE(warned.status, int(kNoErrorsFound));
+        QCOMPARE(
+            warned.out,
+            home.file(u"older.ub4"_qs) +
+                u": FL 4 edit2d: warning: type of bill 111: 3 digits is the older form; the UB-04 takes 4, with a leading 0 (0111)\n"_qs);
+
+        claim.setValue(u"edit8b", u"f"_qs);
+        QVERIFY(cw::model::writeClaimFile(home.file(u"lowercase.ub4"_qs), claim));
+        const Run failed =
+            claimwright({u"--check"_qs, home.file(u"older.ub4"_qs),
+                         cw::test::fixturePath("claim-valid.ub4"), home.file(u"lowercase.ub4"_qs)},
+                        home);
+        QCOMPARE(failed.status, int(kErrorsFound));
+        QCOMPARE(failed.out.count(u'\n'), 3);
+        QVERIFY2(failed.out.contains(home.file(u"lowercase.ub4"_qs) +
+                                     u": FL 11 edit8b: error: sex f"_qs),
+                 qPrintable(failed.out));
+        QCOMPARE(failed.err, QString());
+    }
+
     void statuses() {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);

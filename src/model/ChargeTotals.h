@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace cw::editor {
+namespace cw::model {
 
 enum class ChargeSum { TotalCharges, NonCoveredCharges };
 
@@ -45,4 +45,4 @@ ChargeResultFields chargeResultFields(ChargeSum sum);
 // drive the total charges, h and i the non-covered charges. The totals line never does.
 std::optional<ChargeSum> chargeSumDrivenBy(int catalogueIndex);
 
-} // namespace cw::editor
+} // namespace cw::model

@@ -1,13 +1,11 @@
-#include "editor/ChargeTotals.h"
+#include "model/ChargeTotals.h"
 
 #include "model/FieldCatalogue.h"
 
 #include <algorithm>
 #include <array>
 
-namespace cw::editor {
-
-using model::FieldCatalogue;
+namespace cw::model {
 
 namespace {
 
@@ -44,7 +42,7 @@ int indexOf(const char16_t* name) {
     return FieldCatalogue::indexOf(QStringView(name));
 }
 
-constexpr int kSummedLines = model::kLastServiceGroup - model::kFirstServiceGroup;
+constexpr int kSummedLines = kLastServiceGroup - kFirstServiceGroup;
 
 // The dollars and cents fields of lines 1 to 22 for one sum.
 using SummedFields = std::array<std::pair<int, int>, kSummedLines>;
@@ -52,7 +50,7 @@ using SummedFields = std::array<std::pair<int, int>, kSummedLines>;
 SummedFields summedFieldsOf(char dollarsColumn) {
     SummedFields fields;
     for (int line = 0; line < kSummedLines; ++line) {
-        const int group = model::kFirstServiceGroup + line;
+        const int group = kFirstServiceGroup + line;
         fields[std::size_t(line)] = {FieldCatalogue::indexAt(group, dollarsColumn),
                                      FieldCatalogue::indexAt(group, char(dollarsColumn + 1))};
     }
@@ -108,7 +106,7 @@ ChargeResultFields chargeResultFields(ChargeSum sum) {
 
 std::optional<ChargeSum> chargeSumDrivenBy(int catalogueIndex) {
     const auto at = FieldCatalogue::coordinates(catalogueIndex);
-    if (at.group < model::kFirstServiceGroup || at.group >= model::kLastServiceGroup)
+    if (at.group < kFirstServiceGroup || at.group >= kLastServiceGroup)
         return std::nullopt;
     if (at.column == 'f' || at.column == 'g')
         return ChargeSum::TotalCharges;
@@ -117,4 +115,4 @@ std::optional<ChargeSum> chargeSumDrivenBy(int catalogueIndex) {
     return std::nullopt;
 }
 
-} // namespace cw::editor
+} // namespace cw::model
