@@ -14,7 +14,6 @@
 #include "model/ClaimFile.h"
 #include "model/FieldCatalogue.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -200,12 +199,3 @@ BENCHMARK(BM_BatchOfFullClaimsInColourIntoOnePdf)
     ->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,7 +7,6 @@
 #include "editor/DesktopRequests.h"
 #include "model/ClaimDocument.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -86,12 +85,3 @@ void BM_ProgramStartsAndEnds(benchmark::State& state) {
 BENCHMARK(BM_ProgramStartsAndEnds)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
