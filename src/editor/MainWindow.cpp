@@ -18,6 +18,7 @@
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
 #include "editor/SuggestionBoxCommands.h"
+#include "editor/UpdateCommands.h"
 #include "editor/WindowPlacement.h"
 #include "model/ClaimDocument.h"
 #include "model/FieldCatalogue.h"
@@ -128,6 +129,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_desktopRequests =
         new DesktopRequests({*this, *m_commands, *m_document, *m_settings, m_dialogs}, this);
     m_exportCommands = new ExportCommands({*m_document, *m_commands, m_dialogs}, this);
+    m_updateCommands = new UpdateCommands(
+        {*m_document, m_dialogs, *this, m_preferences->preferencesFilePath()}, this);
 
     createMenus();
     createToolBar();
@@ -241,7 +244,10 @@ void MainWindow::createMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     later(help, tr("UB-04/CMS 1450 Claimwright &Help"), tr("F1"));
-    later(help, tr("Check For New Version"));
+    QAction* checkForNewVersion = help->addAction(tr("Check For New Version"));
+    checkForNewVersion->setObjectName(QStringLiteral("CheckForNewVersion1"));
+    connect(checkForNewVersion, &QAction::triggered, m_updateCommands,
+            &UpdateCommands::CheckForNewVersion1Click);
     later(help, tr("Frequently Asked Questions"));
     later(help, tr("About..."));
 }
