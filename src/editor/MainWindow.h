@@ -25,7 +25,8 @@
 // which keeps file names out of it). SuggestionBoxCommands owns the suggestion box window and
 // its Options items. ClaimCheckCommands checks the document after every change, counts the
 // findings in the status bar, shows them in the findings window and asks before a print.
-// UpdateCommands checks for a newer release and downloads it (online/VersionCheck,
+// HelpCommands owns the help windows and the Help menu; its Check For New Version is
+// UpdateCommands', which checks for a newer release and downloads it (online/VersionCheck,
 // online/UpdateDownload), then closes the window through its normal path before the installer
 // is handed to the desktop. DesktopRequests carries out what later starts and other programs
 // send over the instance socket (a hand-over opens through DocumentCommands); every show
@@ -80,6 +81,7 @@ class DocumentCommands;
 class SuggestionBoxCommands;
 class UpdateCommands;
 class FormCanvas;
+class HelpCommands;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -115,6 +117,7 @@ public:
     SuggestionBoxCommands& suggestionBox() const { return *m_suggestionBox; }
     ClaimCheckCommands& claimCheck() const { return *m_claimCheck; }
     UpdateCommands& updateCommands() const { return *m_updateCommands; }
+    HelpCommands& helpCommands() const { return *m_helpCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -160,6 +163,7 @@ private:
     SuggestionBoxCommands* m_suggestionBox = nullptr;
     ClaimCheckCommands* m_claimCheck = nullptr;
     UpdateCommands* m_updateCommands = nullptr;
+    HelpCommands* m_helpCommands = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;
