@@ -1,9 +1,11 @@
 #include "online/UpdateDownload.h"
 
+#include "online/InstallerSignature.h"
 #include "online/MakerServers.h"
 #include "online/WebRequests.h"
 #include "prefs/PreferencesFolders.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -52,7 +54,27 @@ Result<QString> UpdateDownload::run() {
     const Result<void> fetched = fetchInto(installerUrl, path);
     if (!fetched)
         return Error{fetched.error()};
+    const Result<void> signedByTheMaker = checkSignature(installerUrl, path);
+    if (!signedByTheMaker) {
+        // An installer nobody vouches for is not left where it could be started.
+        QFile::remove(path);
+        return Error{signedByTheMaker.error()};
+    }
     return path;
+}
+
+Result<void> UpdateDownload::checkSignature(const QString& installerUrl, const QString& path) {
+    QBuffer signature;
+    signature.open(QIODevice::WriteOnly);
+    // A signature is 64 bytes: a longer answer is not one, and is not read to its end.
+    const TransferProgress limit{
+        {}, [](qint64 bytesSoFar) { return bytesSoFar <= kSignatureBytes; }, {}};
+    const Result<void> fetched =
+        httpGetToStream(installerUrl + QLatin1StringView(kSignatureSuffix), signature, limit);
+    if (!fetched)
+        return fetched;
+    return verifyInstallerSignature(path, signature.data(),
+                                    platform::makerValues().installerPublicKey);
 }
 
 Result<void> UpdateDownload::fetchInto(const QString& url, const QString& path) {

@@ -8,6 +8,9 @@
 // run() waits in an event loop and the progress signals arrive on the caller's thread. cancel()
 // ends the transfer at its next piece (at the latest when the server has been silent for the
 // stall time-out). A cancelled or failed transfer leaves the partial file where it is.
+//
+// A whole installer is kept only when the signature at its URL + ".sig" is the maker's
+// (InstallerSignature); otherwise it is deleted and the download has failed.
 
 #include "platform/Result.h"
 
@@ -52,6 +55,8 @@ signals:
 
 private:
     Result<void> fetchInto(const QString& url, const QString& path);
+    // Fetches the signature beside the installer and checks the file with it.
+    Result<void> checkSignature(const QString& installerUrl, const QString& path);
 
     QString m_folder;
     std::atomic<bool> m_cancelled = false;

@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 #include "LocalHttpServer.h"
 #include "TestRegistry.h"
+#include "TestSigningKey.h"
 #include "editor/DocumentCommands.h"
 #include "model/ClaimDocument.h"
 #include "online/UpdateDownload.h"
@@ -61,6 +62,7 @@ class UpdateCommandsTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_server.isRunning());
+        QVERIFY(m_key.trust());
         m_server.serveMakerHosts();
     }
 
@@ -138,6 +140,21 @@ private slots:
         QVERIFY(c.main.isVisible());
     }
 
+    // An installer whose signature does not match its bytes is deleted and not handed on.
+    void aTamperedInstallerFails() {
+        serveNewerVersion(u"/files/claimwright.deb"_qs);
+        QByteArray tampered = installerBytes();
+        tampered[1234] = char(tampered[1234] ^ 0x20);
+        QVERIFY(m_server.serve(u"/files/claimwright.deb"_qs, tampered));
+        Commands c(fileInHome);
+        c.dialogs.okCancelAnswers = {true};
+        c.commands->CheckForNewVersion1Click();
+        QCOMPARE(c.dialogs.messages, QStringList{downloadFailedMessage()});
+        QVERIFY(!QFile::exists(c.home.file(u"claimwright.deb"_qs)));
+        QVERIFY(c.opened.isEmpty());
+        QVERIFY(c.main.isVisible());
+    }
+
     // Cancel hides the window at once; the transfer stops, the partial file stays, nothing
     // starts.
     void cancelDuringASlowTransfer() {
@@ -209,9 +226,11 @@ private:
                                ServedAnswer(m_server.url(installerPath).toLatin1())
                                    .withCredentials(u"user"_qs, u"7e6f5a4b"_qs)));
         QVERIFY(m_server.serve(installerPath, ServedAnswer(installerBytes()).inChunks(2500, 0.02)));
+        QVERIFY(m_server.serve(installerPath + u".sig"_qs, m_key.sign(installerBytes())));
     }
 
     LocalHttpServer m_server;
+    TestSigningKey m_key;
 };
 
 CW_REGISTER_TEST(UpdateCommandsTest)

@@ -2,6 +2,7 @@
 
 #include "LocalHttpServer.h"
 #include "TestRegistry.h"
+#include "TestSigningKey.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@ class UpdateDownloadTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_server.isRunning());
+        QVERIFY(m_key.trust());
         m_server.serveMakerHosts();
     }
 
@@ -55,6 +57,7 @@ private slots:
                                ServedAnswer(m_server.url(u"/files/new.deb"_qs).toLatin1())
                                    .withCredentials(u"user"_qs, u"7e6f5a4b"_qs)));
         QVERIFY(m_server.serve(u"/files/new.deb"_qs, ServedAnswer(installer).inChunks(2500, 0.05)));
+        QVERIFY(m_server.serve(u"/files/new.deb.sig"_qs, m_key.sign(installer)));
         writeFile(u"new.deb"_qs, "an older download, longer than the new one" + body(20000));
 
         UpdateDownload download(m_folder->path());
@@ -108,6 +111,7 @@ private slots:
                                {m_server.url(u"/files/"_qs).toLatin1()}));
         const ServedAnswer installer = ServedAnswer(body(10000)).inChunks(4000).withoutLength();
         QVERIFY(m_server.serve(u"/files/"_qs, installer));
+        QVERIFY(m_server.serve(u"/files/.sig"_qs, m_key.sign(body(10000))));
         UpdateDownload download(m_folder->path());
         QList<qint64> begun;
         connect(&download, &UpdateDownload::begun, this, [&](qint64 n) { begun << n; });
@@ -116,6 +120,28 @@ private slots:
         QCOMPARE(*path, m_folder->filePath(u"ub04setup.exe"_qs));
         QCOMPARE(readFile(u"ub04setup.exe"_qs), body(10000));
         QCOMPARE(begun, QList<qint64>{-1});
+    }
+
+    // A signature of other bytes, or none: the download fails and the file is gone.
+    void anUnsignedInstallerIsDeleted_data() {
+        QTest::addColumn<ServedAnswer>("signature");
+        QByteArray changed = body(10000);
+        changed[5000] = char(changed[5000] ^ 1);
+        TestSigningKey other;
+        QTest::newRow("one byte changed") << ServedAnswer(m_key.sign(changed));
+        QTest::newRow("another key") << ServedAnswer(other.sign(body(10000)));
+        QTest::newRow("no signature") << ServedAnswer("", 404);
+        QTest::newRow("too long") << ServedAnswer(m_key.sign(body(10000)) + QByteArray(1000, 'x'));
+    }
+    void anUnsignedInstallerIsDeleted() {
+        QFETCH(ServedAnswer, signature);
+        QVERIFY(m_server.serve(QLatin1StringView(kInstallerLocationPath),
+                               {m_server.url(u"/files/bad.deb"_qs).toLatin1()}));
+        QVERIFY(m_server.serve(u"/files/bad.deb"_qs, body(10000)));
+        QVERIFY(m_server.serve(u"/files/bad.deb.sig"_qs, signature));
+        UpdateDownload download(m_folder->path());
+        QVERIFY(!download.run().ok());
+        QVERIFY(!QFile::exists(m_folder->filePath(u"bad.deb"_qs)));
     }
 
 private:
@@ -136,6 +162,7 @@ private:
     }
 
     LocalHttpServer m_server;
+    TestSigningKey m_key;
     std::unique_ptr<QTemporaryDir> m_folder;
 };
 
