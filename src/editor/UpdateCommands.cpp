@@ -9,6 +9,7 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QUrl>
 #include <QWidget>
 
@@ -26,6 +27,11 @@ void UpdateCommands::setInstallerOpener(std::function<void(const QString& path)>
 }
 
 void UpdateCommands::CheckForNewVersion1Click() {
+    // The window answers while a download runs; a second check then would only fail.
+    if (m_checking)
+        return;
+    m_checking = true;
+    const auto done = qScopeGuard([this] { m_checking = false; });
     UserDialogs& dialogs = m_context.dialogs;
     const Result<online::VersionStatus> status = online::checkForNewVersion();
     if (!status) {

@@ -52,6 +52,7 @@ private:
     Context m_context;
     onlinewindows::DownloadProgressWindow* m_progress;
     std::function<void(const QString& path)> m_openInstaller;
+    bool m_checking = false;
 };
 
 } // namespace cw::editor

@@ -100,11 +100,16 @@ Result<void> UpdateDownload::fetchInto(const QString& url, const QString& path) 
 
     QEventLoop loop;
     Result<void> outcome;
+    std::atomic<bool> finished = false;
     std::thread transfer([&] {
         outcome = httpGetToStream(url, file, progress);
+        finished = true;
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     loop.exec();
+    // The program is ending under the download: it stops at its next piece.
+    if (!finished)
+        m_cancelled = true;
     transfer.join();
     // What the transfer's thread posted last still waits in the queue.
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);

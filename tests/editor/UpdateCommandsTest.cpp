@@ -172,6 +172,8 @@ private slots:
             if (!window.isVisible() || window.labelText().isEmpty())
                 return;
             clicker.stop();
+            // A second check while the first downloads does nothing.
+            c.commands->CheckForNewVersion1Click();
             QTest::mouseClick(window.findChild<QPushButton*>(u"Button1"_qs), Qt::LeftButton);
             hiddenAtOnce = !window.isVisible();
         });
