@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libcurl4-openssl-dev libjpeg62-turbo-dev zlib1g-dev libzip-dev libpugixml-dev
+  libcurl4-openssl-dev libssl-dev libjpeg62-turbo-dev zlib1g-dev libzip-dev libpugixml-dev
   libbenchmark-dev
   fonts-liberation2 fonts-dejavu-extra
   poppler-utils libxml2-utils strace python3-openpyxl python3-docx

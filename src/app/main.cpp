@@ -15,6 +15,8 @@
 #include "editor/EditorApplication.h"
 #include "editor/MainWindow.h"
 #include "editor/ProgramTitle.h"
+#include "helpwindows/SplashScreen.h"
+#include "online/ProgramVersion.h"
 #include "platform/DebugOutput.h"
 
 #include <QFile>
@@ -109,12 +111,18 @@ int openEditor(int argc, char** argv, const QStringList* files) {
     auto server = instance->listen();
     if (!server)
         cw::platform::debugOutput(server.error());
+    // Up, and drawn, while the main window and its hidden windows are made.
+    cw::helpwindows::SplashScreen splash(cw::editor::programTitle(),
+                                         QLatin1StringView(cw::online::kProgramVersion));
+    splash.showAndPaint();
     cw::editor::MainWindow window(
         {cw::platform::UserRegistry(), cw::prefs::PreferencesFolders::standard(), nullptr,
          commandLine->filesToOpen, server ? server->get() : nullptr,
          cw::desktop::FileAssociation(cw::desktop::AssociationFolders::fromEnvironment(),
                                       cw::desktop::canonicalProgramPath())});
     window.show();
+    // Every window exists now; Qt's finish() would wait for the main window to be drawn.
+    splash.close();
 
     // Start-up check for CI and the start-up benchmark: run the event loop once, then leave.
     if (qEnvironmentVariableIsSet("CLAIMWRIGHT_QUIT_AFTER_START"))

@@ -14,10 +14,12 @@
 #include "editor/FieldBehaviours.h"
 #include "editor/FieldEditor.h"
 #include "editor/FormCanvas.h"
+#include "editor/HelpCommands.h"
 #include "editor/PrintCommands.h"
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
 #include "editor/SuggestionBoxCommands.h"
+#include "editor/UpdateCommands.h"
 #include "editor/WindowPlacement.h"
 #include "model/ClaimDocument.h"
 #include "model/FieldCatalogue.h"
@@ -128,6 +130,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_desktopRequests =
         new DesktopRequests({*this, *m_commands, *m_document, *m_settings, m_dialogs}, this);
     m_exportCommands = new ExportCommands({*m_document, *m_commands, m_dialogs}, this);
+    m_updateCommands = new UpdateCommands(
+        {*m_document, m_dialogs, *this, m_preferences->preferencesFilePath()}, this);
 
     createMenus();
     createToolBar();
@@ -176,14 +180,6 @@ void MainWindow::createMenus() {
                     &DocumentCommands::Save1Click);
     file->addAction(tr("Save &As..."), m_commands, [this] { m_commands->SaveAs1Click(); });
 
-    // Commands still to be built are shown, and disabled until they are.
-    const auto later = [](QMenu* menu, const QString& caption, const QString& shortcut = {}) {
-        QAction* action = menu->addAction(caption);
-        if (!shortcut.isEmpty())
-            action->setShortcut(QKeySequence(shortcut));
-        action->setEnabled(false);
-        return action;
-    };
     QMenu* exportTo = file->addMenu(tr("Export To"));
     const auto exportEntry = [exportTo](const char* name, const QString& caption) {
         QAction* action = exportTo->addAction(caption);
@@ -240,10 +236,7 @@ void MainWindow::createMenus() {
     m_printCommands->setPrintQuestion([this] { return m_claimCheck->mayPrint(); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    later(help, tr("UB-04/CMS 1450 Claimwright &Help"), tr("F1"));
-    later(help, tr("Check For New Version"));
-    later(help, tr("Frequently Asked Questions"));
-    later(help, tr("About..."));
+    m_helpCommands = new HelpCommands(*help, *m_updateCommands, *this);
 }
 
 void MainWindow::createToolBar() {
@@ -280,8 +273,8 @@ void MainWindow::createToolBar() {
     connect(button(ToolbarPicture::BatchPrinting, tr("Batch Printing")), &QAction::triggered,
             m_batchPrintCommands, &BatchPrintCommands::BatchPrinting1Click);
     bar->addSeparator();
-    button(ToolbarPicture::FrequentlyAskedQuestions, tr("Frequently Asked Questions"))
-        ->setEnabled(false);
+    connect(button(ToolbarPicture::FrequentlyAskedQuestions, tr("Frequently Asked Questions")),
+            &QAction::triggered, m_helpCommands, &HelpCommands::FrequentlyAskedQuestions1Click);
 }
 
 void MainWindow::createStatusBar() {

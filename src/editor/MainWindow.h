@@ -25,8 +25,12 @@
 // which keeps file names out of it). SuggestionBoxCommands owns the suggestion box window and
 // its Options items. ClaimCheckCommands checks the document after every change, counts the
 // findings in the status bar, shows them in the findings window and asks before a print.
-// DesktopRequests carries out what later starts and other programs send over the instance
-// socket (a hand-over opens through DocumentCommands); every show checks the .ub4 association.
+// HelpCommands owns the help windows and the Help menu; its Check For New Version is
+// UpdateCommands', which checks for a newer release and downloads it (online/VersionCheck,
+// online/UpdateDownload), then closes the window through its normal path before the installer
+// is handed to the desktop. DesktopRequests carries out what later starts and other programs
+// send over the instance socket (a hand-over opens through DocumentCommands); every show
+// checks the .ub4 association.
 
 #include "desktop/FileAssociation.h"
 #include "platform/UserRegistry.h"
@@ -75,7 +79,9 @@ class PrintCommands;
 class DesktopRequests;
 class DocumentCommands;
 class SuggestionBoxCommands;
+class UpdateCommands;
 class FormCanvas;
+class HelpCommands;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -110,6 +116,8 @@ public:
     ExportCommands& exportCommands() const { return *m_exportCommands; }
     SuggestionBoxCommands& suggestionBox() const { return *m_suggestionBox; }
     ClaimCheckCommands& claimCheck() const { return *m_claimCheck; }
+    UpdateCommands& updateCommands() const { return *m_updateCommands; }
+    HelpCommands& helpCommands() const { return *m_helpCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -154,6 +162,8 @@ private:
     ExportCommands* m_exportCommands = nullptr;
     SuggestionBoxCommands* m_suggestionBox = nullptr;
     ClaimCheckCommands* m_claimCheck = nullptr;
+    UpdateCommands* m_updateCommands = nullptr;
+    HelpCommands* m_helpCommands = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;

@@ -81,6 +81,11 @@ bool QtUserDialogs::askYesNo(const QString& text) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool QtUserDialogs::askOkCancel(const QString& text) {
+    return QMessageBox::question(m_parent, programTitle(), text,
+                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 bool QtUserDialogs::choosePrinter(QPrinter& printer) {
     QPrintDialog dialog(&printer, m_parent);
     return dialog.exec() == QDialog::Accepted;

@@ -24,6 +24,7 @@ public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     bool askYesNo(const QString& text) override;
+    bool askOkCancel(const QString& text) override;
     bool choosePrinter(QPrinter& printer) override;
     void showPrintPreview(QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 

@@ -46,6 +46,8 @@ public:
     virtual void showError(const QString& text) = 0;
     // A confirmation with the buttons Yes and No; true for Yes.
     virtual bool askYesNo(const QString& text) = 0;
+    // A confirmation with the buttons OK and Cancel; true for OK.
+    virtual bool askOkCancel(const QString& text) = 0;
     // The print dialog: the user picks the printer and the number of copies, which are set on
     // printer. False when the user cancels.
     virtual bool choosePrinter(QPrinter& printer) = 0;

@@ -9,11 +9,12 @@
 // user's name; the report is sent without asking the clerk, so its message passes through
 // reportableMessage() first. The message box on screen still shows the whole message.
 
+#include "online/ProgramVersion.h"
+
 #include <QString>
 
 namespace cw::online {
 
-inline constexpr char kBuildDate[] = "07/09/2009";
 inline constexpr char kProductCode[] = "CWMAIN";
 inline constexpr char kErrorReportPath[] = "/programsuggestionbox.pl?field1=";
 

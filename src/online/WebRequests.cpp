@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
+#include <QScopeGuard>
 
+#include <atomic>
 #include <curl/curl.h>
 #include <memory>
 
@@ -109,17 +111,18 @@ struct CurlFree {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
 
-// Requests run on the user-interface thread; a progress handler that lets events run must not
-// start a second one.
-bool g_requestRunning = false;
+// One request at a time: the installer download runs on a thread of its own while the window
+// goes on, and nothing may start beside it.
+std::atomic<bool> g_requestRunning = false;
 
 Result<QByteArray> perform(const Request& request) {
     const QString shownUrl = urlWithoutCredentials(request.url);
     const auto failure = [&shownUrl](const QString& reason) {
         return Error{tr("The request to %1 failed: %2").arg(shownUrl, reason)};
     };
-    if (g_requestRunning)
+    if (g_requestRunning.exchange(true))
         return failure(tr("another request is still running."));
+    const auto running = qScopeGuard([] { g_requestRunning = false; });
     static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
     if (initialised != CURLE_OK)
         return failure(QString::fromLatin1(curl_easy_strerror(initialised)));
@@ -169,9 +172,7 @@ Result<QByteArray> perform(const Request& request) {
         curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
     }
 
-    g_requestRunning = true;
     const CURLcode code = curl_easy_perform(c);
-    g_requestRunning = false;
     long status = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
     if (code == CURLE_OK && isSuccess(status) && !transfer.begun && request.progress)

@@ -21,6 +21,10 @@ MakerValues makerValues() {
         fromEnvironment("CLAIMWRIGHT_WEB_HOST", QStringLiteral("www.quillmark.example")),
         fromEnvironment("CLAIMWRIGHT_SUGGESTION_HOST",
                         QStringLiteral("suggestions.quillmark.example")),
+        QByteArray::fromBase64(
+            fromEnvironment("CLAIMWRIGHT_INSTALLER_KEY",
+                            QStringLiteral("r7h84tiSCAcD1LpC85hWNRodlJYBEgJUEiBKKW7IK94="))
+                .toLatin1()),
     };
 }
 

@@ -20,6 +20,7 @@ public:
     std::deque<QStringList> openManyAnswers;
     std::deque<QString> saveAsAnswers;
     std::deque<bool> yesNoAnswers;
+    std::deque<bool> okCancelAnswers;
     // One entry per print dialog: the copies chosen, or 0 for Cancel.
     std::deque<int> printerAnswers;
 
@@ -59,6 +60,10 @@ public:
     bool askYesNo(const QString& text) override {
         questions << text;
         return take(yesNoAnswers, false);
+    }
+    bool askOkCancel(const QString& text) override {
+        questions << text;
+        return take(okCancelAnswers, false);
     }
     bool choosePrinter(QPrinter& printer) override {
         ++printDialogsShown;

@@ -51,6 +51,28 @@ QJsonObject LocalHttpServer::nextRequest() {
     return QJsonDocument::fromJson(nextLine()).object();
 }
 
+bool LocalHttpServer::serve(const QString& path, const ServedAnswer& answer) {
+    QJsonObject setting{{u"path"_qs, path},
+                        {u"body"_qs, QString::fromLatin1(answer.body.toBase64())},
+                        {u"status"_qs, answer.status},
+                        {u"chunk"_qs, answer.chunkBytes},
+                        {u"pause"_qs, answer.pauseSeconds},
+                        {u"length"_qs, answer.sendsLength}};
+    if (!answer.user.isEmpty()) {
+        setting[u"user"_qs] = answer.user;
+        setting[u"password"_qs] = answer.password;
+    }
+    m_process.write(QJsonDocument(setting).toJson(QJsonDocument::Compact) + '\n');
+    // Records of requests still unread from before are passed over.
+    for (;;) {
+        const QJsonObject line = nextRequest();
+        if (line.isEmpty())
+            return false;
+        if (line.contains(u"served"))
+            return line[u"served"].toString() == path;
+    }
+}
+
 void LocalHttpServer::serveMakerHosts() {
     m_servesHosts = true;
     qputenv("CLAIMWRIGHT_WEB_HOST", host().toLatin1());

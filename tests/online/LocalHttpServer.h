@@ -5,8 +5,42 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QMetaType>
 #include <QProcess>
 #include <QString>
+
+// What the server answers on one path (see http_test_server.py).
+struct ServedAnswer {
+    ServedAnswer(QByteArray answerBody = {}, int answerStatus = 200)
+        : body(std::move(answerBody))
+        , status(answerStatus) {}
+    // A request without these basic credentials is answered 401.
+    ServedAnswer& withCredentials(const QString& name, const QString& secret) {
+        user = name;
+        password = secret;
+        return *this;
+    }
+    // The body goes out this many bytes at a time, pauseSeconds apart.
+    ServedAnswer& inChunks(int bytes, double pause = 0) {
+        chunkBytes = bytes;
+        pauseSeconds = pause;
+        return *this;
+    }
+    ServedAnswer& withoutLength() {
+        sendsLength = false;
+        return *this;
+    }
+
+    QByteArray body;
+    int status = 200;
+    QString user;
+    QString password;
+    int chunkBytes = 0;
+    double pauseSeconds = 0;
+    bool sendsLength = true;
+};
+
+Q_DECLARE_METATYPE(ServedAnswer)
 
 class LocalHttpServer {
 public:
@@ -22,6 +56,10 @@ public:
 
     // The next request received, waiting a few seconds at most; empty when none came.
     QJsonObject nextRequest();
+
+    // From now on path is answered as answer says; false when the server did not confirm.
+    // Records of requests not yet read with nextRequest() are dropped.
+    bool serve(const QString& path, const ServedAnswer& answer);
 
     // Points both maker hosts at this server while the object lives.
     void serveMakerHosts();

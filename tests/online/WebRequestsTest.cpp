@@ -35,8 +35,10 @@ private slots:
         QFETCH(QString, reason);
         const auto answer = httpGetText(m_server.url(path));
         QVERIFY(!answer.ok());
-        QVERIFY2(answer.error().contains(m_server.url(path)), qPrintable(answer.ok() ? QString() : answer.error()));
-        QVERIFY2(answer.error().contains(reason), qPrintable(answer.ok() ? QString() : answer.error()));
+        QVERIFY2(answer.error().contains(m_server.url(path)),
+                 qPrintable(answer.ok() ? QString() : answer.error()));
+        QVERIFY2(answer.error().contains(reason),
+                 qPrintable(answer.ok() ? QString() : answer.error()));
         QCOMPARE(m_server.nextRequest()[u"requestLine"].toString(),
                  u"GET "_qs + path + u" HTTP/1.1"_qs);
         // The redirection's target was never asked for.
@@ -70,7 +72,8 @@ private slots:
         const QString url = u"http://clerk:secret@"_qs + m_server.host() + u"/status/401"_qs;
         const auto answer = httpGetText(url, Credentials::Basic);
         QVERIFY(!answer.ok());
-        QVERIFY2(!answer.error().contains(u"secret"), qPrintable(answer.ok() ? QString() : answer.error()));
+        QVERIFY2(!answer.error().contains(u"secret"),
+                 qPrintable(answer.ok() ? QString() : answer.error()));
         QVERIFY(answer.error().contains(m_server.url(u"/status/401"_qs)));
         (void)m_server.nextRequest();
     }
@@ -79,7 +82,8 @@ private slots:
     void silentServerEndsWithinTheTimeOut() {
         const auto answer = httpGetText(m_server.url(u"/hang"_qs));
         QVERIFY(!answer.ok());
-        QVERIFY2(answer.error().contains(m_server.url(u"/hang"_qs)), qPrintable(answer.ok() ? QString() : answer.error()));
+        QVERIFY2(answer.error().contains(m_server.url(u"/hang"_qs)),
+                 qPrintable(answer.ok() ? QString() : answer.error()));
         (void)m_server.nextRequest();
     }
 

@@ -5,7 +5,16 @@ Prints its port on the first line, then one JSON line for every request it recei
 answers. Paths choose the answer: /status/N answers N, /redirect answers 302, /hang reads the
 request and never answers, /download answers 100000 bytes; anything else answers 200. It ends
 by itself after a while, so a test that dies cannot leave it behind for long.
+
+A JSON line on standard input sets the answer of one path, and is acknowledged with the line
+{"served": PATH} on standard output:
+    {"path": "/x", "body": BASE64, "status": 200, "user": U, "password": P,
+     "chunk": N, "pause": SECONDS, "length": true}
+With user and password, a request without those basic credentials is answered 401. With chunk,
+the body is sent N bytes at a time with a pause after each; without length, the answer has no
+Content-Length and the connection ends with the body.
 """
+import base64
 import http.server
 import json
 import os
@@ -14,6 +23,24 @@ import threading
 import time
 
 LIFETIME_SECONDS = 120
+
+served = {}
+lock = threading.Lock()
+
+
+def write_line(record):
+    with lock:
+        sys.stdout.write(json.dumps(record) + "\n")
+        sys.stdout.flush()
+
+
+def read_settings():
+    for line in sys.stdin:
+        setting = json.loads(line)
+        setting["body"] = base64.b64decode(setting.get("body", ""))
+        with lock:
+            served[setting["path"]] = setting
+        write_line({"served": setting["path"]})
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -38,10 +65,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
             "headers": {name.lower(): value for name, value in self.headers.items()},
             "body": body.decode("latin-1"),
         }
-        sys.stdout.write(json.dumps(record) + "\n")
-        sys.stdout.flush()
+        write_line(record)
         path = self.path
-        if path.startswith("/hang"):
+        with lock:
+            setting = served.get(path)
+        if setting:
+            self.answer_setting(setting)
+        elif path.startswith("/hang"):
             time.sleep(LIFETIME_SECONDS)
         elif path.startswith("/redirect"):
             self.answer(302, b"moved", [("Location", "/target")])
@@ -52,6 +82,35 @@ class Handler(http.server.BaseHTTPRequestHandler):
         else:
             self.answer(200, b"OK")
 
+    def answer_setting(self, setting):
+        if "user" in setting:
+            expected = "%s:%s" % (setting["user"], setting["password"])
+            sent = self.headers.get("Authorization") or ""
+            if sent != "Basic " + base64.b64encode(expected.encode()).decode():
+                self.answer(401, b"unauthorised", [("WWW-Authenticate", 'Basic realm="test"')])
+                return
+        body = setting["body"]
+        status = setting.get("status", 200)
+        if status != 200:
+            self.answer(status, body)
+            return
+        self.send_response(200)
+        if setting.get("length", True):
+            self.send_header("Content-Length", str(len(body)))
+        else:
+            self.send_header("Connection", "close")
+            self.close_connection = True
+        self.end_headers()
+        chunk = setting.get("chunk") or len(body) or 1
+        try:
+            for start in range(0, len(body), chunk):
+                self.wfile.write(body[start:start + chunk])
+                self.wfile.flush()
+                time.sleep(setting.get("pause", 0))
+        except (BrokenPipeError, ConnectionResetError):
+            # The client stopped the transfer.
+            self.close_connection = True
+
     do_GET = serve
     do_POST = serve
 
@@ -60,8 +119,8 @@ def main():
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
     server.daemon_threads = True
     threading.Timer(LIFETIME_SECONDS, lambda: os._exit(0)).start()
-    sys.stdout.write("%d\n" % server.server_address[1])
-    sys.stdout.flush()
+    write_line(server.server_address[1])
+    threading.Thread(target=read_settings, daemon=True).start()
     server.serve_forever()
 
 

@@ -63,6 +63,15 @@ private slots:
         QCOMPARE(makerValues().webHost, u"127.0.0.1:8080"_qs);
         QCOMPARE(makerValues().suggestionHost, u"127.0.0.1:8081"_qs);
     }
+
+    // An Ed25519 public key is 32 bytes; tests put their own in the environment.
+    void theInstallerKeyFollowsTheEnvironment() {
+        ScopedEnvironment none("CLAIMWRIGHT_INSTALLER_KEY", {});
+        QCOMPARE(makerValues().installerPublicKey.size(), 32);
+        const QByteArray own(32, '\x5a');
+        ScopedEnvironment key("CLAIMWRIGHT_INSTALLER_KEY", own.toBase64());
+        QCOMPARE(makerValues().installerPublicKey, own);
+    }
 };
 
 CW_REGISTER_TEST(MakerValuesTest)
