@@ -100,6 +100,7 @@ void DocumentCommands::startNewClaim(bool samePatient) {
     m_context.document.setSamePatient(samePatient);
     m_context.document.clearModified();
     emit titleChanged(programTitle());
+    emit claimReplaced();
 }
 
 void DocumentCommands::openFirstField() {
@@ -278,6 +279,7 @@ Result<OpenOutcome> DocumentCommands::loadClaimFile(const QString& fileName, boo
     m_context.document.setValues(values, model::ValueSource::Loading);
     m_context.settings.setGateOpen(true);
     m_context.document.clearModified();
+    emit claimReplaced();
     return OpenOutcome::Opened;
 }
 

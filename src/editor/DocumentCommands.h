@@ -79,6 +79,8 @@ signals:
     void titleChanged(const QString& title);
     // The closing prompt's No, or the end of the Save As its Yes started.
     void closeRequested();
+    // A claim was loaded or a new one started: the claim before it is gone.
+    void claimReplaced();
 
 private:
     // Toktosave or Toktoclose, marked as showing while it is up.

@@ -19,6 +19,7 @@
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
 #include "editor/SuggestionBoxCommands.h"
+#include "editor/UndoCommands.h"
 #include "editor/UpdateCommands.h"
 #include "editor/WindowPlacement.h"
 #include "model/ClaimDocument.h"
@@ -224,6 +225,9 @@ void MainWindow::createMenus() {
             m_batchPrintCommands, &BatchPrintCommands::BatchPrinting1Click);
     file->addSeparator();
     file->addAction(tr("E&xit"), this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    m_undoCommands = new UndoCommands(*m_document, *m_canvas, *m_commands, *edit);
 
     // Ctrl+Alt+A and Ctrl+S belong to the File menu's items; the Options items that show the
     // same keys only show them (two owners would leave the key to neither).

@@ -30,7 +30,8 @@
 // online/UpdateDownload), then closes the window through its normal path before the installer
 // is handed to the desktop. DesktopRequests carries out what later starts and other programs
 // send over the instance socket (a hand-over opens through DocumentCommands); every show
-// checks the .ub4 association.
+// checks the .ub4 association. UndoCommands owns the Edit menu and the claim's undo history
+// (model/ClaimHistory), which starts afresh whenever DocumentCommands replaces the claim.
 
 #include "desktop/FileAssociation.h"
 #include "platform/UserRegistry.h"
@@ -80,6 +81,7 @@ class DesktopRequests;
 class DocumentCommands;
 class SuggestionBoxCommands;
 class UpdateCommands;
+class UndoCommands;
 class FormCanvas;
 class HelpCommands;
 
@@ -118,6 +120,7 @@ public:
     ClaimCheckCommands& claimCheck() const { return *m_claimCheck; }
     UpdateCommands& updateCommands() const { return *m_updateCommands; }
     HelpCommands& helpCommands() const { return *m_helpCommands; }
+    UndoCommands& undoCommands() const { return *m_undoCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -164,6 +167,7 @@ private:
     ClaimCheckCommands* m_claimCheck = nullptr;
     UpdateCommands* m_updateCommands = nullptr;
     HelpCommands* m_helpCommands = nullptr;
+    UndoCommands* m_undoCommands = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;
