@@ -189,6 +189,7 @@ void DocumentCommands::Save1Click() {
     storeProviderTemplate();
     setTitleFromFileName(fileName);
     m_context.document.clearModified();
+    emit claimFileSaved(fileName);
 }
 
 SaveAsOutcome DocumentCommands::SaveAs1Click() {
@@ -226,6 +227,7 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
                 outcome = SaveAsOutcome::Failed;
             } else {
                 rememberFolderOf(*chosen);
+                emit claimFileSaved(*chosen);
             }
         }
         if (outcome == SaveAsOutcome::Saved) {
@@ -254,6 +256,8 @@ std::optional<OpenOutcome> DocumentCommands::openClaimFile(const QString& fileNa
         m_context.errors.handle(opened.error());
         return std::nullopt;
     }
+    if (*opened == OpenOutcome::Opened && !fileName.isEmpty())
+        emit claimFileOpened(fileName);
     return *opened;
 }
 

@@ -18,6 +18,7 @@
 #include "editor/PrintCommands.h"
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
+#include "editor/RecentClaimsMenu.h"
 #include "editor/SuggestionBoxCommands.h"
 #include "editor/UndoCommands.h"
 #include "editor/UpdateCommands.h"
@@ -177,6 +178,8 @@ void MainWindow::createMenus() {
                          &DocumentCommands::BlankForm1Click);
     file->addAction(tr("&Open..."), QKeySequence(tr("Ctrl+O")), m_commands,
                     &DocumentCommands::Open1Click);
+    new RecentClaimsMenu({*m_commands, m_dialogs, m_windowPositions},
+                         *file->addMenu(tr("Recent Claims")));
     file->addAction(tr("&Save"), QKeySequence(tr("Ctrl+S")), m_commands,
                     &DocumentCommands::Save1Click);
     file->addAction(tr("Save &As..."), m_commands, [this] { m_commands->SaveAs1Click(); });
