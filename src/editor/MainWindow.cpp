@@ -178,6 +178,7 @@ void MainWindow::createMenus() {
                          &DocumentCommands::BlankForm1Click);
     file->addAction(tr("&Open..."), QKeySequence(tr("Ctrl+O")), m_commands,
                     &DocumentCommands::Open1Click);
+    // Owned by the submenu, as UndoCommands is by the Edit menu.
     new RecentClaimsMenu({*m_commands, m_dialogs, m_windowPositions},
                          *file->addMenu(tr("Recent Claims")));
     file->addAction(tr("&Save"), QKeySequence(tr("Ctrl+S")), m_commands,
@@ -230,7 +231,7 @@ void MainWindow::createMenus() {
     file->addAction(tr("E&xit"), this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    m_undoCommands = new UndoCommands(*m_document, *m_canvas, *m_commands, *edit);
+    new UndoCommands(*m_document, *m_canvas, *m_commands, *edit);
 
     // Ctrl+Alt+A and Ctrl+S belong to the File menu's items; the Options items that show the
     // same keys only show them (two owners would leave the key to neither).

@@ -83,7 +83,6 @@ class DesktopRequests;
 class DocumentCommands;
 class SuggestionBoxCommands;
 class UpdateCommands;
-class UndoCommands;
 class FormCanvas;
 class HelpCommands;
 
@@ -122,7 +121,6 @@ public:
     ClaimCheckCommands& claimCheck() const { return *m_claimCheck; }
     UpdateCommands& updateCommands() const { return *m_updateCommands; }
     HelpCommands& helpCommands() const { return *m_helpCommands; }
-    UndoCommands& undoCommands() const { return *m_undoCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
@@ -169,7 +167,6 @@ private:
     ClaimCheckCommands* m_claimCheck = nullptr;
     UpdateCommands* m_updateCommands = nullptr;
     HelpCommands* m_helpCommands = nullptr;
-    UndoCommands* m_undoCommands = nullptr;
     QAction* m_printEntry = nullptr;
     FormCanvas* m_canvas = nullptr;
     QScrollArea* m_scrollBox = nullptr;

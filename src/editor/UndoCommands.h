@@ -27,7 +27,6 @@ public:
     UndoCommands(model::ClaimDocument& document, FormCanvas& canvas, DocumentCommands& commands,
                  QMenu& edit);
 
-    const model::ClaimHistory& history() const { return m_history; }
     void undoClick();
     void redoClick();
 
