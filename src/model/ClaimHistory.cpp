@@ -110,15 +110,20 @@ void ClaimHistory::apply(const Step& step, bool forward) {
             m_document.setValue(change.index, forward ? change.after : change.before,
                                 ValueSource::History);
     }
-    followSavedState();
+    followSavedState(step);
     emit availabilityChanged();
 }
 
-void ClaimHistory::followSavedState() {
-    if (m_saved == m_undo.size())
+void ClaimHistory::followSavedState(const Step& step) {
+    if (m_saved == m_undo.size()) {
         m_document.clearModified();
-    else
-        m_document.markModified();
+        return;
+    }
+    m_document.markModified();
+    // As typing there would: a patient name or service line changed since the save makes Save
+    // ask for the file name again.
+    for (const Change& change : step.changes)
+        m_document.recordTypedCharacter(change.index);
 }
 
 void ClaimHistory::onStatusChanged() {

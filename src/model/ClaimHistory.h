@@ -61,7 +61,7 @@ private:
     // Moves the last step of from to to, undoing it or doing it again.
     std::optional<int> takeStep(std::vector<Step>& from, std::vector<Step>& to, bool forward);
     void apply(const Step& step, bool forward);
-    void followSavedState();
+    void followSavedState(const Step& step);
     void onStatusChanged();
 
     ClaimDocument& m_document;

@@ -151,6 +151,24 @@ private slots:
         QVERIFY(c.document.status().modified);
     }
 
+    void movingAwayFromTheSavedClaimKeepsThePatientTyped() {
+        Claim c;
+        const int patient = FieldCatalogue::indexOf(u"edit6a");
+        c.type(patient, QStringLiteral("Doe"));
+        c.document.clearModified(); // saved
+        c.type(patient, QStringLiteral("Roe"));
+        c.document.recordTypedCharacter(patient); // as the field's key handler does
+        QVERIFY(c.document.status().patientOrLinesTyped);
+        c.history.undo();
+        QVERIFY(!c.document.status().patientOrLinesTyped);
+        // Save would otherwise write another patient's claim over the saved file.
+        c.history.redo();
+        QVERIFY(c.document.status().patientOrLinesTyped);
+        c.history.undo();
+        c.history.undo();
+        QVERIFY(c.document.status().patientOrLinesTyped);
+    }
+
     void loadingIsNotRecordedAndClearEmptiesTheHistory() {
         Claim c;
         c.typeKeys(kField, QStringLiteral("1"));
