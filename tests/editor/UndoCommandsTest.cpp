@@ -112,17 +112,29 @@ private slots:
         QCOMPARE(columnAndTotal(f, 'f'), QString(22, u'|'));
     }
 
+    void anOpenFieldUndoesItsOwnTypingFirst_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Ctrl+Z") << false;
+        QTest::newRow("Edit > Undo") << true;
+    }
     void anOpenFieldUndoesItsOwnTypingFirst() {
+        QFETCH(bool, byMenu);
         EditorFixture f;
+        const auto undo = [&] {
+            if (byMenu)
+                action(f, "Undo1")->trigger();
+            else
+                undoKey(f);
+        };
         f.type("edit2a", QStringLiteral("xy"));
         f.type("edit3a", QStringLiteral("abc"));
-        undoKey(f);
+        undo();
         QCOMPARE(f.text("edit3a"), QString());
         QCOMPARE(f.text("edit2a"), QStringLiteral("xy"));
         QCOMPARE(openField(f), QStringLiteral("edit3a"));
 
         // The field's own undo is used up: the claim's history takes the next one.
-        undoKey(f);
+        undo();
         QCOMPARE(f.text("edit2a"), QString());
         QCOMPARE(openField(f), QStringLiteral("edit2a"));
         action(f, "Redo1")->trigger();
