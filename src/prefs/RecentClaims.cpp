@@ -25,9 +25,9 @@ RecentClaims::RecentClaims(platform::UserRegistry registry)
 
 QStringList RecentClaims::files() const {
     const auto stored = m_registry.readText(kKey, kValue);
-    if (!stored || !stored->has_value() || (*stored)->isEmpty())
+    if (!stored || !stored->has_value())
         return {};
-    return (*stored)->split(kSeparator);
+    return (*stored)->split(kSeparator, Qt::SkipEmptyParts);
 }
 
 Result<void> RecentClaims::add(const QString& fileName) {
