@@ -100,6 +100,7 @@ void DocumentCommands::startNewClaim(bool samePatient) {
     m_context.document.setSamePatient(samePatient);
     m_context.document.clearModified();
     emit titleChanged(programTitle());
+    emit claimReplaced();
 }
 
 void DocumentCommands::openFirstField() {
@@ -188,6 +189,7 @@ void DocumentCommands::Save1Click() {
     storeProviderTemplate();
     setTitleFromFileName(fileName);
     m_context.document.clearModified();
+    emit claimFileSaved(fileName);
 }
 
 SaveAsOutcome DocumentCommands::SaveAs1Click() {
@@ -225,6 +227,7 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
                 outcome = SaveAsOutcome::Failed;
             } else {
                 rememberFolderOf(*chosen);
+                emit claimFileSaved(*chosen);
             }
         }
         if (outcome == SaveAsOutcome::Saved) {
@@ -253,6 +256,8 @@ std::optional<OpenOutcome> DocumentCommands::openClaimFile(const QString& fileNa
         m_context.errors.handle(opened.error());
         return std::nullopt;
     }
+    if (*opened == OpenOutcome::Opened && !fileName.isEmpty())
+        emit claimFileOpened(fileName);
     return *opened;
 }
 
@@ -278,6 +283,7 @@ Result<OpenOutcome> DocumentCommands::loadClaimFile(const QString& fileName, boo
     m_context.document.setValues(values, model::ValueSource::Loading);
     m_context.settings.setGateOpen(true);
     m_context.document.clearModified();
+    emit claimReplaced();
     return OpenOutcome::Opened;
 }
 

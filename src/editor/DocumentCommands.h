@@ -79,6 +79,12 @@ signals:
     void titleChanged(const QString& title);
     // The closing prompt's No, or the end of the Save As its Yes started.
     void closeRequested();
+    // A claim was loaded or a new one started: the claim before it is gone.
+    void claimReplaced();
+    // Open, a hand-over or the command line opened the file (a batch print's loads do not
+    // count); Save or Save As wrote it.
+    void claimFileOpened(const QString& fileName);
+    void claimFileSaved(const QString& fileName);
 
 private:
     // Toktosave or Toktoclose, marked as showing while it is up.

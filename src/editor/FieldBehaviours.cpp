@@ -63,9 +63,13 @@ FieldBehaviours::FieldBehaviours(Context context, QObject* parent)
     connect(&canvas, &FormCanvas::fieldEntered, this, &FieldBehaviours::FieldEnter);
     connect(&canvas, &FormCanvas::fieldLeft, this, &FieldBehaviours::FieldExit);
     // Every change of a service-line cell, typed or set by the program (an AutoFill copy is a
-    // change like any other), runs its change handler.
+    // change like any other), runs its change handler; undo and redo put back the copies and
+    // totals themselves.
     connect(&m_context.document, &model::ClaimDocument::valueChanged, this,
-            [this](int index) { LineCellChange(index); });
+            [this](int index, const QString&, model::ValueSource source) {
+                if (source != model::ValueSource::History)
+                    LineCellChange(index);
+            });
 }
 
 void FieldBehaviours::attach(FieldEditor* editor) {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QValidator>
 
 #include <limits>
@@ -122,12 +123,24 @@ void FieldEditor::setValue(const QString& value) {
     m_settingValue = false;
 }
 
+void FieldEditor::clearOwnUndo() {
+    const QScopedValueRollback settingValue(m_settingValue, true);
+    // Setting the text is the one way QLineEdit offers to forget its undo steps.
+    setText(text());
+}
+
 bool FieldEditor::event(QEvent* event) {
-    // Ctrl+A belongs to the AutoFill menu while that offers it; otherwise it selects all.
-    if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::SelectAll)) {
-        event->ignore();
-        return true;
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Ctrl+A belongs to the AutoFill menu while that offers it; otherwise it selects all.
+        // Undo and Redo belong to the Edit menu when the editor has nothing of its own to
+        // undo or redo.
+        if (key->matches(QKeySequence::SelectAll) ||
+            (key->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
+            (key->matches(QKeySequence::Redo) && !isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
     }
     // Tab and Shift+Tab would move the focus before keyPressEvent sees them.
     if (event->type() == QEvent::KeyPress) {

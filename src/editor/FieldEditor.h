@@ -23,6 +23,9 @@ public:
 
     // Shows a value the program sets, whole.
     void setValue(const QString& value);
+    // The field is left: its own undo ends, and the claim's history undoes the typing from
+    // then on.
+    void clearOwnUndo();
 
 signals:
     void focusEntered();

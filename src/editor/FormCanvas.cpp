@@ -114,6 +114,7 @@ void FormCanvas::closeFieldEditor(FieldEditor* e) {
     CaptionLabel* label = captionLabel(e->catalogueIndex());
     label->show();
     e->hide();
+    e->clearOwnUndo();
 }
 
 FieldEditor* FormCanvas::openEditor() const {

@@ -18,7 +18,9 @@
 #include "editor/PrintCommands.h"
 #include "editor/ProgramTitle.h"
 #include "editor/QtUserDialogs.h"
+#include "editor/RecentClaimsMenu.h"
 #include "editor/SuggestionBoxCommands.h"
+#include "editor/UndoCommands.h"
 #include "editor/UpdateCommands.h"
 #include "editor/WindowPlacement.h"
 #include "model/ClaimDocument.h"
@@ -176,6 +178,9 @@ void MainWindow::createMenus() {
                          &DocumentCommands::BlankForm1Click);
     file->addAction(tr("&Open..."), QKeySequence(tr("Ctrl+O")), m_commands,
                     &DocumentCommands::Open1Click);
+    // Owned by the submenu, as UndoCommands is by the Edit menu.
+    new RecentClaimsMenu({*m_commands, m_dialogs, m_windowPositions},
+                         *file->addMenu(tr("Recent Claims")));
     file->addAction(tr("&Save"), QKeySequence(tr("Ctrl+S")), m_commands,
                     &DocumentCommands::Save1Click);
     file->addAction(tr("Save &As..."), m_commands, [this] { m_commands->SaveAs1Click(); });
@@ -224,6 +229,9 @@ void MainWindow::createMenus() {
             m_batchPrintCommands, &BatchPrintCommands::BatchPrinting1Click);
     file->addSeparator();
     file->addAction(tr("E&xit"), this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    new UndoCommands(*m_document, *m_canvas, *m_commands, *edit);
 
     // Ctrl+Alt+A and Ctrl+S belong to the File menu's items; the Options items that show the
     // same keys only show them (two owners would leave the key to neither).

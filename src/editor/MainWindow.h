@@ -30,7 +30,10 @@
 // online/UpdateDownload), then closes the window through its normal path before the installer
 // is handed to the desktop. DesktopRequests carries out what later starts and other programs
 // send over the instance socket (a hand-over opens through DocumentCommands); every show
-// checks the .ub4 association.
+// checks the .ub4 association. UndoCommands owns the Edit menu and the claim's undo history
+// (model/ClaimHistory), which starts afresh whenever DocumentCommands replaces the claim.
+// RecentClaimsMenu keeps File > Recent Claims with the files DocumentCommands opened or saved
+// last, in the user's registry store (prefs/RecentClaims).
 
 #include "desktop/FileAssociation.h"
 #include "platform/UserRegistry.h"

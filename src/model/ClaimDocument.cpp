@@ -11,8 +11,12 @@ void ClaimDocument::setValue(int index, const QString& text, ValueSource source)
     QString& held = m_values[index];
     if (held == text)
         return;
-    held = text;
+    QString before = std::exchange(held, text);
+    const bool caused = m_announcing > 0;
+    ++m_announcing;
+    emit valueReplaced({index, std::move(before), text, source, caused});
     emit valueChanged(index, text, source);
+    --m_announcing;
     if (source == ValueSource::Typing)
         markModified();
 }

@@ -17,6 +17,17 @@ enum class ValueSource {
     Typing,  // the user's own change in a field: the claim is modified
     Program, // AutoFill, the totals, the New commands, the provider template
     Loading, // a claim file read in
+    History, // undo and redo putting values back as they were: nothing follows from them
+};
+
+// One value replaced. A change made while another one is being announced (AutoFill copies and
+// totals following a keystroke) is caused by it.
+struct ValueChange {
+    int index;
+    QString before;
+    QString after;
+    ValueSource source;
+    bool caused;
 };
 
 class ClaimDocument : public QObject {
@@ -44,6 +55,8 @@ public:
     void clearModified();
 
 signals:
+    // Before valueChanged, so the change is known before the changes it causes.
+    void valueReplaced(const model::ValueChange& change);
     void valueChanged(int index, const QString& text, model::ValueSource source);
     void statusChanged();
 
@@ -52,6 +65,7 @@ private:
 
     ClaimValues m_values;
     DocumentStatus m_status;
+    int m_announcing = 0; // changes being announced, one inside another
 };
 
 } // namespace cw::model
