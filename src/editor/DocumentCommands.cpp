@@ -271,6 +271,11 @@ Result<OpenOutcome> DocumentCommands::loadClaimFile(const QString& fileName, boo
         values = std::move(read).value();
     }
 
+    showLoadedClaim(values, fileName);
+    return OpenOutcome::Opened;
+}
+
+void DocumentCommands::showLoadedClaim(const model::ClaimValues& values, const QString& fileName) {
     m_context.document.setState(DocumentState::Open);
     m_context.settings.setGateOpen(false);
     m_context.document.setCurrentFileName(fileName);
@@ -278,7 +283,20 @@ Result<OpenOutcome> DocumentCommands::loadClaimFile(const QString& fileName, boo
     m_context.document.setValues(values, model::ValueSource::Loading);
     m_context.settings.setGateOpen(true);
     m_context.document.clearModified();
-    return OpenOutcome::Opened;
+}
+
+void DocumentCommands::restoreUnsavedClaim(const model::ClaimValues& values,
+                                           const model::DocumentStatus& was, const QString& title) {
+    const SuspendedAutomaticSettings suspended(m_context.settings);
+    showLoadedClaim(values, was.currentFileName);
+    m_context.document.setState(was.state);
+    m_context.document.setSamePatient(was.samePatient);
+    // The document sets the typing flag only for typing; this is the patient name's.
+    if (was.patientOrLinesTyped)
+        m_context.document.recordTypedCharacter(indexOf(u"edit6a"));
+    else
+        m_context.document.markModified();
+    emit titleChanged(title);
 }
 
 bool DocumentCommands::mayClose() {

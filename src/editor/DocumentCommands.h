@@ -55,6 +55,10 @@ public:
     // typing first; the user may keep the claim instead. A file that cannot be read changes
     // nothing and gives the reason.
     Result<OpenOutcome> loadClaimFile(const QString& fileName, bool askFirst);
+    // A claim kept after a crash takes the place of the document: its values, file name,
+    // state and title as they were, and still unsaved.
+    void restoreUnsavedClaim(const model::ClaimValues& values, const model::DocumentStatus& was,
+                             const QString& title);
     // loadClaimFile, with a file that cannot be read reported to the error handler; nothing
     // then.
     std::optional<OpenOutcome> openClaimFile(const QString& fileName, bool askFirst);
@@ -89,6 +93,8 @@ private:
     // What the three New commands end with once the fields are emptied and filled.
     void startNewClaim(bool samePatient);
     void openFirstField();
+    // The values of a claim file, unmodified, in place of the document's.
+    void showLoadedClaim(const model::ClaimValues& values, const QString& fileName);
 
     Context m_context;
     bool m_promptShowing = false;

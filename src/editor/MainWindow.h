@@ -30,7 +30,9 @@
 // online/UpdateDownload), then closes the window through its normal path before the installer
 // is handed to the desktop. DesktopRequests carries out what later starts and other programs
 // send over the instance socket (a hand-over opens through DocumentCommands); every show
-// checks the .ub4 association.
+// checks the .ub4 association. CrashRecovery keeps the unsaved claim in a recovery file of the
+// window's own (recovery/RecoveryStore) and offers, at the first show, the claims that copies
+// which ended without closing left there; it restores them through DocumentCommands.
 
 #include "desktop/FileAssociation.h"
 #include "platform/UserRegistry.h"
@@ -82,6 +84,7 @@ class SuggestionBoxCommands;
 class UpdateCommands;
 class FormCanvas;
 class HelpCommands;
+class CrashRecovery;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -98,6 +101,8 @@ public:
         desktop::InstanceServer* instanceServer = nullptr;
         // Checked at every show; none: left alone.
         std::optional<desktop::FileAssociation> fileAssociation = std::nullopt;
+        // Where unsaved claims are kept for recovery after a crash; empty: nowhere.
+        QString recoveryFolder = {};
     };
 
     explicit MainWindow(Services services, QWidget* parent = nullptr);
@@ -119,6 +124,8 @@ public:
     UpdateCommands& updateCommands() const { return *m_updateCommands; }
     HelpCommands& helpCommands() const { return *m_helpCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
+    // None without a recovery folder.
+    CrashRecovery* crashRecovery() const { return m_recovery.get(); }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
     // The message beside the panels, which clears itself after a while.
@@ -138,6 +145,7 @@ private:
     void placeOnScreen();
     void warnAboutLowResolution();
     void runFirstShow();
+    void startCrashRecovery(const QString& folder);
     void ensureFileAssociation();
     bool scrollByWheel(QWheelEvent* event);
 
@@ -173,6 +181,8 @@ private:
     QTimer m_statusMessageTimer;
     QMenu* m_newMenu = nullptr;
     bool m_shown = false;
+    // Destroyed before the document it watches.
+    std::unique_ptr<CrashRecovery> m_recovery;
 };
 
 } // namespace cw::editor

@@ -1,0 +1,31 @@
+#pragma once
+
+// The recovery file of an unsaved claim: a short header, then the claim's lines as a claim file
+// holds them, so restoring reads them through the claim file's own reader and gets every value
+// back exactly. The header holds the document status and the window title, each on a line of
+// its own, percent-encoded so that no file name can break the layout. The lines are UTF-8
+// rather than the claim file's Windows-1252, so a character that a claim file cannot store
+// still survives a crash.
+
+#include "model/ClaimValues.h"
+#include "model/DocumentStatus.h"
+#include "platform/Result.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace cw::recovery {
+
+struct UnsavedClaim {
+    model::ClaimValues values;
+    // The modified flag is not kept: a recovered claim is always unsaved.
+    model::DocumentStatus status;
+    QString title;
+};
+
+QByteArray recoveryFileBytes(const UnsavedClaim& claim);
+
+// Refuses anything that is not a whole recovery file of this layout.
+Result<UnsavedClaim> unsavedClaimFromBytes(const QByteArray& bytes);
+
+} // namespace cw::recovery
