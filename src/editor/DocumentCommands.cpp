@@ -169,6 +169,21 @@ QStringList DocumentCommands::chooseClaimFiles() {
     return m_context.dialogs.chooseFilesToOpen({dataFolder(), {}, claimFileFilters(), {}});
 }
 
+bool DocumentCommands::maySaveOver(const QString& fileName) {
+    if (!m_fileVersions.changedSince(fileName))
+        return true;
+    switch (m_context.dialogs.askSaveOverChangedFile()) {
+    case ChangedFileAnswer::SaveOver:
+        return true;
+    case ChangedFileAnswer::SaveAs:
+        SaveAs1Click();
+        return false;
+    case ChangedFileAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void DocumentCommands::Save1Click() {
     const DocumentState state = status().state;
     if (state == DocumentState::New ||
@@ -181,10 +196,14 @@ void DocumentCommands::Save1Click() {
         SaveAs1Click();
         return;
     }
-    if (!model::writeClaimFile(fileName, m_context.document.values())) {
+    if (!maySaveOver(fileName))
+        return;
+    const model::ClaimValues claim = m_context.document.values();
+    if (!model::writeClaimFile(fileName, claim)) {
         SaveAs1Click();
         return;
     }
+    m_fileVersions.rememberSaved(fileName, claim);
     storeProviderTemplate();
     setTitleFromFileName(fileName);
     m_context.document.clearModified();
@@ -224,6 +243,7 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
                     QStringLiteral("\n\n") + written.error());
                 outcome = SaveAsOutcome::Failed;
             } else {
+                m_fileVersions.rememberSaved(*chosen, claim);
                 rememberFolderOf(*chosen);
             }
         }
@@ -265,10 +285,12 @@ Result<OpenOutcome> DocumentCommands::loadClaimFile(const QString& fileName, boo
     // claim, its title and its state exactly as they were.
     model::ClaimValues values;
     if (!fileName.isEmpty()) {
+        auto version = ClaimFileVersions::onDisk(fileName);
         auto read = model::readClaimFile(fileName);
         if (!read)
             return Error{read.error()};
         values = std::move(read).value();
+        m_fileVersions.rememberOpened(fileName, std::move(version));
     }
 
     showLoadedClaim(values, fileName);

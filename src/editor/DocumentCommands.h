@@ -3,6 +3,7 @@
 // The claim as a whole: the three New commands, Open, Save and Save As with the proposed file
 // name, the two save-changes prompts, and loading a claim file into the editors.
 
+#include "editor/ClaimFileVersions.h"
 #include "editor/UserDialogs.h"
 #include "model/ClaimDocument.h"
 #include "platform/Result.h"
@@ -93,10 +94,13 @@ private:
     // What the three New commands end with once the fields are emptied and filled.
     void startNewClaim(bool samePatient);
     void openFirstField();
+    // Save over a file someone else changed since: false when the user wants no plain save.
+    bool maySaveOver(const QString& fileName);
     // The values of a claim file, unmodified, in place of the document's.
     void showLoadedClaim(const model::ClaimValues& values, const QString& fileName);
 
     Context m_context;
+    ClaimFileVersions m_fileVersions;
     bool m_promptShowing = false;
     bool m_saveAsForClosing = false;
 };
