@@ -382,8 +382,9 @@ void MainWindow::runFirstShow() {
     m_commands->Pa1Click();
     if (!m_files.isEmpty())
         m_commands->openClaimFile(m_files.constFirst(), true);
+    // Asked over the window once it is up, not over the splash screen of the start.
     if (m_recovery)
-        m_recovery->offerLeftClaims();
+        QTimer::singleShot(0, m_recovery.get(), &CrashRecovery::offerLeftClaims);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

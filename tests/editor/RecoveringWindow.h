@@ -35,6 +35,8 @@ public:
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window.get()))
             qWarning("main window not exposed");
+        // The offers follow the first show.
+        QCoreApplication::processEvents();
     }
 
     cw::editor::MainWindow& window() { return *m_window; }
