@@ -23,13 +23,18 @@ void ClaimFileVersions::rememberSaved(const QString& fileName, const model::Clai
     m_version = bytes ? std::optional(platform::DiskVersion::ofBytes(*bytes)) : std::nullopt;
 }
 
+std::optional<platform::DiskVersion> ClaimFileVersions::lastKnown(const QString& fileName) const {
+    return fileName == m_fileName ? m_version : std::nullopt;
+}
+
 bool ClaimFileVersions::changedSince(const QString& fileName) const {
-    if (fileName != m_fileName || !m_version)
+    const std::optional<platform::DiskVersion> known = lastKnown(fileName);
+    if (!known)
         return false;
     if (!QFileInfo::exists(fileName))
         return false;
     // A file that can no longer be read is no longer the one opened.
-    return onDisk(fileName) != m_version;
+    return onDisk(fileName) != known;
 }
 
 } // namespace cw::editor

@@ -25,6 +25,8 @@ public:
     // read. A file that is gone, or that this window never opened or saved, has nothing to
     // lose.
     bool changedSince(const QString& fileName) const;
+    // What the file held at the last open or save, if known.
+    std::optional<platform::DiskVersion> lastKnown(const QString& fileName) const;
 
 private:
     QString m_fileName;

@@ -35,6 +35,8 @@ CrashRecovery::CrashRecovery(Context context, recovery::RecoveryStore store, QOb
             &CrashRecovery::documentChanged);
     connect(&m_context.document, &model::ClaimDocument::statusChanged, this,
             &CrashRecovery::documentChanged);
+    // The title is kept too, and another program may set it.
+    connect(&m_context.window, &QWidget::windowTitleChanged, this, &CrashRecovery::documentChanged);
 }
 
 CrashRecovery::~CrashRecovery() {
@@ -62,9 +64,9 @@ void CrashRecovery::writeNow() {
     m_longest.stop();
     if (!m_context.document.status().modified)
         return;
-    m_writer.write(
-        recovery::recoveryFileBytes({m_context.document.values(), m_context.document.status(),
-                                     m_context.window.windowTitle()}));
+    m_writer.write(recovery::recoveryFileBytes(
+        {m_context.document.values(), m_context.document.status(), m_context.window.windowTitle(),
+         m_context.commands.lastKnownFileVersion()}));
     m_fileWanted = true;
 }
 
@@ -99,7 +101,7 @@ void CrashRecovery::offerLeftClaims() {
         if (!m_context.commands.askFirst())
             continue;
         m_context.commands.restoreUnsavedClaim(claim.claim.values, claim.claim.status,
-                                               claim.claim.title);
+                                               claim.claim.title, claim.claim.onDisk);
         // The file left behind becomes this copy's own, so the claim is on disk throughout.
         m_writer.waitUntilDone();
         if (m_store.adoptLeftClaim(claim.path))

@@ -308,9 +308,11 @@ void DocumentCommands::showLoadedClaim(const model::ClaimValues& values, const Q
 }
 
 void DocumentCommands::restoreUnsavedClaim(const model::ClaimValues& values,
-                                           const model::DocumentStatus& was, const QString& title) {
+                                           const model::DocumentStatus& was, const QString& title,
+                                           std::optional<platform::DiskVersion> onDisk) {
     const SuspendedAutomaticSettings suspended(m_context.settings);
     showLoadedClaim(values, was.currentFileName);
+    m_fileVersions.rememberOpened(was.currentFileName, std::move(onDisk));
     m_context.document.setState(was.state);
     m_context.document.setSamePatient(was.samePatient);
     // The document sets the typing flag only for typing; this is the patient name's.

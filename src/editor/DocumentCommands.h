@@ -57,9 +57,14 @@ public:
     // nothing and gives the reason.
     Result<OpenOutcome> loadClaimFile(const QString& fileName, bool askFirst);
     // A claim kept after a crash takes the place of the document: its values, file name,
-    // state and title as they were, and still unsaved.
+    // state and title as they were, and still unsaved; onDisk is what its file held when it
+    // was last opened or saved.
     void restoreUnsavedClaim(const model::ClaimValues& values, const model::DocumentStatus& was,
-                             const QString& title);
+                             const QString& title, std::optional<platform::DiskVersion> onDisk);
+    // What the claim's file held when it was last opened or saved, if known.
+    std::optional<platform::DiskVersion> lastKnownFileVersion() const {
+        return m_fileVersions.lastKnown(status().currentFileName);
+    }
     // loadClaimFile, with a file that cannot be read reported to the error handler; nothing
     // then.
     std::optional<OpenOutcome> openClaimFile(const QString& fileName, bool askFirst);

@@ -13,7 +13,8 @@ namespace cw::recovery {
 namespace {
 
 const QByteArray kFirstLine = QByteArrayLiteral("Claimwright unsaved claim 1");
-constexpr int kHeaderLines = 6; // the first line, four fields, the empty line
+constexpr int kHeaderLines = 7; // the first line, five fields, the empty line
+constexpr qsizetype kSha256Bytes = 32;
 
 struct StateName {
     model::DocumentState state;
@@ -68,6 +69,27 @@ std::optional<QString> textOf(const QByteArray& line, const char* key) {
     return text;
 }
 
+QByteArray diskText(const std::optional<platform::DiskVersion>& version) {
+    if (!version)
+        return QByteArrayLiteral("-");
+    return QByteArray::number(version->size) + ' ' + version->sha256.toHex();
+}
+
+// Nothing inside for "-"; nothing at all for a value that is neither.
+std::optional<std::optional<platform::DiskVersion>> diskOf(const QByteArray& line) {
+    const std::optional<QByteArray> value = valueOf(line, "disk");
+    if (value == "-")
+        return std::optional<platform::DiskVersion>();
+    const QList<QByteArray> parts = value.value_or(QByteArray()).split(' ');
+    bool isNumber = false;
+    const qint64 size = parts.value(0).toLongLong(&isNumber);
+    const QByteArray sha256 = QByteArray::fromHex(parts.value(1));
+    if (parts.size() != 2 || !isNumber || size < 0 || sha256.size() != kSha256Bytes ||
+        sha256.toHex() != parts[1])
+        return std::nullopt;
+    return platform::DiskVersion{size, sha256};
+}
+
 Error notARecoveryFile() {
     return Error{QCoreApplication::translate("RecoveryFile",
                                              "The file is not a complete unsaved-claim file.")};
@@ -84,6 +106,7 @@ QByteArray recoveryFileBytes(const UnsavedClaim& claim) {
     bytes += field("file", status.currentFileName.toUtf8().toPercentEncoding());
     bytes += field("title", claim.title.toUtf8().toPercentEncoding());
     bytes += field("typed", flag(status.patientOrLinesTyped) + flag(status.samePatient));
+    bytes += field("disk", diskText(claim.onDisk));
     bytes += '\n';
     bytes += model::buildClaimLines(claim.values).toUtf8();
     return bytes;
@@ -104,8 +127,9 @@ Result<UnsavedClaim> unsavedClaimFromBytes(const QByteArray& bytes) {
     const std::optional<QString> fileName = textOf(header[2], "file");
     const std::optional<QString> title = textOf(header[3], "title");
     const std::optional<QByteArray> typed = valueOf(header[4], "typed");
+    const auto onDisk = diskOf(header[5]);
     if (header[0] != kFirstLine || !state || !fileName || !title || !typed || typed->size() != 2 ||
-        !isFlag(typed->at(0)) || !isFlag(typed->at(1)) || !header[5].isEmpty())
+        !isFlag(typed->at(0)) || !isFlag(typed->at(1)) || !onDisk || !header[6].isEmpty())
         return notARecoveryFile();
 
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -123,6 +147,7 @@ Result<UnsavedClaim> unsavedClaimFromBytes(const QByteArray& bytes) {
     claim.status.patientOrLinesTyped = typed->at(0) == '1';
     claim.status.samePatient = typed->at(1) == '1';
     claim.title = *title;
+    claim.onDisk = *onDisk;
     return claim;
 }
 

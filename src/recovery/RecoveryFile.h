@@ -9,10 +9,13 @@
 
 #include "model/ClaimValues.h"
 #include "model/DocumentStatus.h"
+#include "platform/DiskVersion.h"
 #include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 namespace cw::recovery {
 
@@ -21,6 +24,9 @@ struct UnsavedClaim {
     // The modified flag is not kept: a recovered claim is always unsaved.
     model::DocumentStatus status;
     QString title;
+    // What the claim file held when the claim was last opened or saved there, if known, so a
+    // Save of the restored claim still notices someone else's save.
+    std::optional<platform::DiskVersion> onDisk;
 };
 
 QByteArray recoveryFileBytes(const UnsavedClaim& claim);

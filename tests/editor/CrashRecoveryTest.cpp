@@ -1,3 +1,4 @@
+#include "Fixtures.h"
 #include "RecoveringWindow.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
@@ -121,6 +122,30 @@ private slots:
         QCOMPARE(next.window().windowTitle(), title);
         // Kept again, as this window's own.
         QVERIFY(next.waitForRecoveryFile());
+    }
+
+    // A restored claim still knows what its file held, so a colleague's save after the crash
+    // is not overwritten unasked.
+    void restoredClaimNoticesAChangedFile() {
+        cw::test::TempHome home;
+        const QString shared = home.file(u"shared.ub4"_qs);
+        cw::test::writeFile(shared, cw::test::fixture("claim-sample.ub4"));
+        {
+            RecoveringWindow first(home);
+            QVERIFY(first.window().commands().openClaimFile(shared, false));
+            first.type("edit1a", u"My Hospital"_qs);
+            QVERIFY(first.waitForRecoveryFile());
+        }
+        const QByteArray colleagues =
+            cw::test::fileBytes(shared).replace("Doe, Jane", "Doe, Janet");
+        cw::test::writeFile(shared, colleagues);
+
+        RecoveringWindow next(home, {true});
+        next.dialogs().changedFileAnswers.push_back(cw::editor::ChangedFileAnswer::Cancel);
+        next.window().commands().Save1Click();
+        QCOMPARE(next.dialogs().changedFileQuestions, 1);
+        QCOMPARE(cw::test::fileBytes(shared), colleagues);
+        QVERIFY(next.document().status().modified);
     }
 
     // A window that still runs keeps its claim: a second one in the same home offers nothing.

@@ -37,17 +37,18 @@ private slots:
         QTest::addColumn<QString>("patient");
         QTest::addColumn<int>("state");
         QTest::addColumn<bool>("samePatient");
+        QTest::addColumn<bool>("fileKnown");
         QTest::newRow("opened claim")
             << u"/claims/Doe, Jane.ub4"_qs << u"Doe - Claimwright"_qs << u"Doe, Jane"_qs
-            << int(cw::model::DocumentState::Open) << false;
+            << int(cw::model::DocumentState::Open) << false << true;
         QTest::newRow("new claim, same patient")
             << QString() << u"UB-04/CMS 1450 Claimwright NPI"_qs << u"Ünal, Ömer"_qs
-            << int(cw::model::DocumentState::New) << true;
+            << int(cw::model::DocumentState::New) << true << false;
         QTest::newRow("line break and percent in the name")
             << u"/claims/a\nb%20c.ub4"_qs << u"title\r\nwith breaks %"_qs << u"Smith"_qs
-            << int(cw::model::DocumentState::SaveAs) << false;
+            << int(cw::model::DocumentState::SaveAs) << false << false;
         QTest::newRow("not Windows-1252") << u"/claims/Ωmega.ub4"_qs << u"Ωmega"_qs << u"Ωmega 😀"_qs
-                                          << int(cw::model::DocumentState::Open) << false;
+                                          << int(cw::model::DocumentState::Open) << false << true;
     }
     void claimComesBackExactly() {
         QFETCH(QString, fileName);
@@ -55,7 +56,10 @@ private slots:
         QFETCH(QString, patient);
         QFETCH(int, state);
         QFETCH(bool, samePatient);
+        QFETCH(bool, fileKnown);
         UnsavedClaim claim = fullClaim();
+        if (fileKnown)
+            claim.onDisk = cw::platform::DiskVersion::ofBytes(cw::test::fixture("claim-full.ub4"));
         claim.values.setValue(u"edit6a", patient);
         claim.status.currentFileName = fileName;
         claim.status.state = cw::model::DocumentState(state);
@@ -71,6 +75,7 @@ private slots:
         QCOMPARE(back->status.patientOrLinesTyped, true);
         QVERIFY(back->status.modified);
         QCOMPARE(back->title, title);
+        QCOMPARE(back->onDisk, claim.onDisk);
     }
 
     // What a cut-short or foreign file holds is never taken for a claim.
@@ -83,6 +88,7 @@ private slots:
         QTest::newRow("half the lines") << whole.left(whole.size() / 2);
         QTest::newRow("a claim file") << cw::test::fixture("claim-full.ub4");
         QTest::newRow("unknown state") << QByteArray(whole).replace("state open", "state shut");
+        QTest::newRow("bad file version") << QByteArray(whole).replace("disk -", "disk 12 abc");
         QTest::newRow("bad flags") << QByteArray(whole).replace("typed 10", "typed 1x");
         QTest::newRow("not UTF-8") << QByteArray(whole).replace("ABCDEFGHIJK", "\xff\xfe");
     }
