@@ -6,7 +6,9 @@
 // document status. The FormCanvas inside the scroll box shows it (the form picture with one
 // CaptionLabel and one lazily made FieldEditor per catalogue field) and sends the user's edits
 // to it; nothing else holds a value. DocumentCommands (New, Open, Save, Save As, the prompts)
-// loads, saves and replaces the document; it asks its questions through UserDialogs.
+// loads, saves and replaces the document; it asks its questions through UserDialogs, and its
+// ClaimFileVersions remembers what the claim file held at the last open or save, so that Save
+// asks before writing over someone else's save.
 // FieldBehaviours binds the field handlers (moves, typed characters, hints) to the editors and
 // runs AutoFill and automatic addition on every change of the document; AutomaticSettings holds
 // those two settings and the typed-cell flags, and AutomaticCommands switches them from the

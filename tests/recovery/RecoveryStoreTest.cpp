@@ -30,26 +30,26 @@ mode_t permissionsOf(const QString& path) {
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// Another copy of the program in the same folder that keeps a claim and then ends, or stays.
+// Another copy of the program in the same folder that keeps a claim and runs until it is
+// killed, as by kill -9: its file and lock file stay behind.
 struct OtherCopy {
     cw::test::ForkedChild child;
     QString file;
 
-    OtherCopy(const QString& folder, const QString& patient, cw::test::AfterAnswer after)
+    OtherCopy(const QString& folder, const QString& patient)
         : child(
               [folder, patient] {
                   Result opened = RecoveryStore::open(folder);
                   if (!opened)
                       return QByteArray();
-                  // Held until the child ends, which, by _exit, leaves the file and the lock
-                  // file as a crash does.
+                  // Held until the child is killed.
                   const auto* store = new RecoveryStore(std::move(opened).value());
                   if (!cw::platform::writeOwnerOnlyFileAtomically(
                           store->ownFile(), cw::recovery::recoveryFileBytes(claimOf(patient))))
                       return QByteArray();
                   return store->ownFile().toUtf8();
               },
-              cw::test::ChildUser::Same, after) {
+              cw::test::ChildUser::Same, cw::test::AfterAnswer::StayAlive) {
         file = QString::fromUtf8(child.answer().value_or(QByteArray()));
     }
 };
@@ -76,21 +76,22 @@ private slots:
         QCOMPARE(permissionsOf(store->ownFile()), mode_t(0600));
     }
 
-    // A copy that still runs keeps its claim; once it has ended, the claim is found, and only
-    // the first store to look takes it.
+    // A copy that still runs keeps its claim; once it has been killed, its claim is found, and
+    // it can be deleted or taken over, with nothing of the other copies left behind.
     void onlyEndedCopiesLeaveClaims() {
         cw::test::TempHome home;
         const QString folder = home.file(u"recovery"_qs);
         Result store = RecoveryStore::open(folder);
         QVERIFY(store);
-        auto running =
-            std::make_unique<OtherCopy>(folder, u"Running"_qs, cw::test::AfterAnswer::StayAlive);
-        const OtherCopy ended(folder, u"Ended"_qs, cw::test::AfterAnswer::Exit);
-        QVERIFY(!running->file.isEmpty() && !ended.file.isEmpty());
+        auto running = std::make_unique<OtherCopy>(folder, u"Running"_qs);
+        auto ended = std::make_unique<OtherCopy>(folder, u"Ended"_qs);
+        const QString endedFile = ended->file;
+        ended.reset();
+        QVERIFY(!running->file.isEmpty() && !endedFile.isEmpty());
 
         auto left = store->findLeftClaims();
         QCOMPARE(left.readable.size(), size_t(1));
-        QCOMPARE(left.readable[0].path, ended.file);
+        QCOMPARE(left.readable[0].path, endedFile);
         QCOMPARE(left.readable[0].claim.title, u"Ended"_qs);
         QVERIFY(QFileInfo::exists(running->file));
 
@@ -98,9 +99,9 @@ private slots:
         running.reset(); // killed
         left = store->findLeftClaims();
         QCOMPARE(left.readable.size(), size_t(2));
-        store->removeLeftClaim(ended.file);
+        store->removeLeftClaim(endedFile);
         QVERIFY(store->adoptLeftClaim(runningFile));
-        QVERIFY(!QFileInfo::exists(ended.file) && !QFileInfo::exists(runningFile));
+        QVERIFY(!QFileInfo::exists(endedFile) && !QFileInfo::exists(runningFile));
         QCOMPARE(cw::recovery::unsavedClaimFromBytes(cw::test::fileBytes(store->ownFile()))->title,
                  u"Running"_qs);
         // Nothing is left of the two other copies, not even their locks.
