@@ -5,6 +5,7 @@
 #include "editor/DocumentCommands.h"
 #include "model/ClaimDocument.h"
 
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QTest>
 
@@ -27,6 +28,21 @@ private slots:
         QVERIFY(cw::test::filesIn(
                     w.window().preferences().settings().text(cw::prefs::Pref::UserDataPath))
                     .isEmpty());
+    }
+
+    // Typing that never pauses is not written at every keystroke, but it is kept all the same,
+    // at the latest after half a minute.
+    void typingThatGoesOnIsKeptToo() {
+        cw::test::TempHome home;
+        RecoveringWindow w(home);
+        QDeadlineTimer limit(45000);
+        int keystrokes = 0;
+        while (!QFileInfo::exists(w.recoveryFile()) && !limit.hasExpired()) {
+            w.type("edit6a", u"Doe, Jane "_qs + QString::number(keystrokes++));
+            QTest::qWait(500);
+        }
+        QVERIFY(QFileInfo::exists(w.recoveryFile()));
+        QVERIFY2(keystrokes > 4, qPrintable(QString::number(keystrokes)));
     }
 
     // The file goes as soon as the claim is no longer unsaved, and a normal close leaves none.
