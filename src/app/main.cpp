@@ -18,6 +18,7 @@
 #include "helpwindows/SplashScreen.h"
 #include "online/ProgramVersion.h"
 #include "platform/DebugOutput.h"
+#include "recovery/RecoveryStore.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -119,7 +120,8 @@ int openEditor(int argc, char** argv, const QStringList* files) {
         {cw::platform::UserRegistry(), cw::prefs::PreferencesFolders::standard(), nullptr,
          commandLine->filesToOpen, server ? server->get() : nullptr,
          cw::desktop::FileAssociation(cw::desktop::AssociationFolders::fromEnvironment(),
-                                      cw::desktop::canonicalProgramPath())});
+                                      cw::desktop::canonicalProgramPath()),
+         cw::recovery::standardRecoveryFolder()});
     window.show();
     // Every window exists now; Qt's finish() would wait for the main window to be drawn.
     splash.close();

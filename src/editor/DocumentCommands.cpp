@@ -170,6 +170,21 @@ QStringList DocumentCommands::chooseClaimFiles() {
     return m_context.dialogs.chooseFilesToOpen({dataFolder(), {}, claimFileFilters(), {}});
 }
 
+bool DocumentCommands::maySaveOver(const QString& fileName) {
+    if (!m_fileVersions.changedSince(fileName))
+        return true;
+    switch (m_context.dialogs.askSaveOverChangedFile()) {
+    case ChangedFileAnswer::SaveOver:
+        return true;
+    case ChangedFileAnswer::SaveAs:
+        SaveAs1Click();
+        return false;
+    case ChangedFileAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void DocumentCommands::Save1Click() {
     const DocumentState state = status().state;
     if (state == DocumentState::New ||
@@ -182,10 +197,14 @@ void DocumentCommands::Save1Click() {
         SaveAs1Click();
         return;
     }
-    if (!model::writeClaimFile(fileName, m_context.document.values())) {
+    if (!maySaveOver(fileName))
+        return;
+    const model::ClaimValues claim = m_context.document.values();
+    if (!model::writeClaimFile(fileName, claim)) {
         SaveAs1Click();
         return;
     }
+    m_fileVersions.rememberSaved(fileName, claim);
     storeProviderTemplate();
     setTitleFromFileName(fileName);
     m_context.document.clearModified();
@@ -226,6 +245,7 @@ SaveAsOutcome DocumentCommands::SaveAs1Click() {
                     QStringLiteral("\n\n") + written.error());
                 outcome = SaveAsOutcome::Failed;
             } else {
+                m_fileVersions.rememberSaved(*chosen, claim);
                 rememberFolderOf(*chosen);
                 emit claimFileSaved(*chosen);
             }
@@ -270,12 +290,19 @@ Result<OpenOutcome> DocumentCommands::loadClaimFile(const QString& fileName, boo
     // claim, its title and its state exactly as they were.
     model::ClaimValues values;
     if (!fileName.isEmpty()) {
+        auto version = ClaimFileVersions::onDisk(fileName);
         auto read = model::readClaimFile(fileName);
         if (!read)
             return Error{read.error()};
         values = std::move(read).value();
+        m_fileVersions.rememberOpened(fileName, std::move(version));
     }
 
+    showLoadedClaim(values, fileName);
+    return OpenOutcome::Opened;
+}
+
+void DocumentCommands::showLoadedClaim(const model::ClaimValues& values, const QString& fileName) {
     m_context.document.setState(DocumentState::Open);
     m_context.settings.setGateOpen(false);
     m_context.document.setCurrentFileName(fileName);
@@ -284,7 +311,22 @@ Result<OpenOutcome> DocumentCommands::loadClaimFile(const QString& fileName, boo
     m_context.settings.setGateOpen(true);
     m_context.document.clearModified();
     emit claimReplaced();
-    return OpenOutcome::Opened;
+}
+
+void DocumentCommands::restoreUnsavedClaim(const model::ClaimValues& values,
+                                           const model::DocumentStatus& was, const QString& title,
+                                           std::optional<platform::DiskVersion> onDisk) {
+    const SuspendedAutomaticSettings suspended(m_context.settings);
+    showLoadedClaim(values, was.currentFileName);
+    m_fileVersions.rememberOpened(was.currentFileName, std::move(onDisk));
+    m_context.document.setState(was.state);
+    m_context.document.setSamePatient(was.samePatient);
+    // The document sets the typing flag only for typing; this is the patient name's.
+    if (was.patientOrLinesTyped)
+        m_context.document.recordTypedCharacter(indexOf(u"edit6a"));
+    else
+        m_context.document.markModified();
+    emit titleChanged(title);
 }
 
 bool DocumentCommands::mayClose() {

@@ -3,6 +3,7 @@
 // The claim as a whole: the three New commands, Open, Save and Save As with the proposed file
 // name, the two save-changes prompts, and loading a claim file into the editors.
 
+#include "editor/ClaimFileVersions.h"
 #include "editor/UserDialogs.h"
 #include "model/ClaimDocument.h"
 #include "platform/Result.h"
@@ -55,6 +56,15 @@ public:
     // typing first; the user may keep the claim instead. A file that cannot be read changes
     // nothing and gives the reason.
     Result<OpenOutcome> loadClaimFile(const QString& fileName, bool askFirst);
+    // A claim kept after a crash takes the place of the document: its values, file name,
+    // state and title as they were, and still unsaved; onDisk is what its file held when it
+    // was last opened or saved.
+    void restoreUnsavedClaim(const model::ClaimValues& values, const model::DocumentStatus& was,
+                             const QString& title, std::optional<platform::DiskVersion> onDisk);
+    // What the claim's file held when it was last opened or saved, if known.
+    std::optional<platform::DiskVersion> lastKnownFileVersion() const {
+        return m_fileVersions.lastKnown(status().currentFileName);
+    }
     // loadClaimFile, with a file that cannot be read reported to the error handler; nothing
     // then.
     std::optional<OpenOutcome> openClaimFile(const QString& fileName, bool askFirst);
@@ -95,8 +105,13 @@ private:
     // What the three New commands end with once the fields are emptied and filled.
     void startNewClaim(bool samePatient);
     void openFirstField();
+    // Save over a file someone else changed since: false when the user wants no plain save.
+    bool maySaveOver(const QString& fileName);
+    // The values of a claim file, unmodified, in place of the document's.
+    void showLoadedClaim(const model::ClaimValues& values, const QString& fileName);
 
     Context m_context;
+    ClaimFileVersions m_fileVersions;
     bool m_promptShowing = false;
     bool m_saveAsForClosing = false;
 };

@@ -6,6 +6,7 @@
 #include "editor/AutomaticSettings.h"
 #include "editor/BatchPrintCommands.h"
 #include "editor/ClaimCheckCommands.h"
+#include "editor/CrashRecovery.h"
 #include "editor/DesktopRequests.h"
 #include "editor/DocumentCommands.h"
 #include "editor/EditorApplication.h"
@@ -140,6 +141,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     createStatusBar();
 
     m_automaticCommands->applyAutoAdditionPreference();
+    startCrashRecovery(services.recoveryFolder);
 
     setMinimumSize(805, kMinimumHeight);
     setMaximumSize(805, kMaximumHeight);
@@ -147,6 +149,21 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     warnAboutLowResolution();
     qApp->installEventFilter(this);
+}
+
+void MainWindow::startCrashRecovery(const QString& folder) {
+    if (folder.isEmpty())
+        return;
+    Result<recovery::RecoveryStore> store = recovery::RecoveryStore::open(folder);
+    if (!store) {
+        showStatusMessage(
+            tr("Unsaved claims cannot be kept for recovery after a crash: %1").arg(store.error()));
+        return;
+    }
+    m_recovery = std::make_unique<CrashRecovery>(
+        CrashRecovery::Context{*m_document, *m_commands, m_dialogs, *this},
+        std::move(store).value());
+    connect(m_recovery.get(), &CrashRecovery::writeFailed, this, &MainWindow::showStatusMessage);
 }
 
 void MainWindow::placeOnScreen() {
@@ -373,6 +390,9 @@ void MainWindow::runFirstShow() {
     m_commands->Pa1Click();
     if (!m_files.isEmpty())
         m_commands->openClaimFile(m_files.constFirst(), true);
+    // Asked over the window once it is up, not over the splash screen of the start.
+    if (m_recovery)
+        QTimer::singleShot(0, m_recovery.get(), &CrashRecovery::offerLeftClaims);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

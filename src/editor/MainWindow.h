@@ -6,7 +6,9 @@
 // document status. The FormCanvas inside the scroll box shows it (the form picture with one
 // CaptionLabel and one lazily made FieldEditor per catalogue field) and sends the user's edits
 // to it; nothing else holds a value. DocumentCommands (New, Open, Save, Save As, the prompts)
-// loads, saves and replaces the document; it asks its questions through UserDialogs.
+// loads, saves and replaces the document; it asks its questions through UserDialogs, and its
+// ClaimFileVersions remembers what the claim file held at the last open or save, so that Save
+// asks before writing over someone else's save.
 // FieldBehaviours binds the field handlers (moves, typed characters, hints) to the editors and
 // runs AutoFill and automatic addition on every change of the document; AutomaticSettings holds
 // those two settings and the typed-cell flags, and AutomaticCommands switches them from the
@@ -33,7 +35,10 @@
 // checks the .ub4 association. UndoCommands owns the Edit menu and the claim's undo history
 // (model/ClaimHistory), which starts afresh whenever DocumentCommands replaces the claim.
 // RecentClaimsMenu keeps File > Recent Claims with the files DocumentCommands opened or saved
-// last, in the user's registry store (prefs/RecentClaims).
+// last, in the user's registry store (prefs/RecentClaims). CrashRecovery keeps the unsaved
+// claim in a recovery file of the window's own (recovery/RecoveryStore) and offers, at the
+// first show, the claims that copies which ended without closing left there; it restores them
+// through DocumentCommands.
 
 #include "desktop/FileAssociation.h"
 #include "platform/UserRegistry.h"
@@ -85,6 +90,7 @@ class SuggestionBoxCommands;
 class UpdateCommands;
 class FormCanvas;
 class HelpCommands;
+class CrashRecovery;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -101,6 +107,8 @@ public:
         desktop::InstanceServer* instanceServer = nullptr;
         // Checked at every show; none: left alone.
         std::optional<desktop::FileAssociation> fileAssociation = std::nullopt;
+        // Where unsaved claims are kept for recovery after a crash; empty: nowhere.
+        QString recoveryFolder = {};
     };
 
     explicit MainWindow(Services services, QWidget* parent = nullptr);
@@ -122,6 +130,8 @@ public:
     UpdateCommands& updateCommands() const { return *m_updateCommands; }
     HelpCommands& helpCommands() const { return *m_helpCommands; }
     ApplicationErrorHandler& errorHandler() const { return *m_errors; }
+    // None without a recovery folder.
+    CrashRecovery* crashRecovery() const { return m_recovery.get(); }
     QScrollArea& scrollBox() const { return *m_scrollBox; }
     QString statusPanelText(int panel) const;
     // The message beside the panels, which clears itself after a while.
@@ -141,6 +151,7 @@ private:
     void placeOnScreen();
     void warnAboutLowResolution();
     void runFirstShow();
+    void startCrashRecovery(const QString& folder);
     void ensureFileAssociation();
     bool scrollByWheel(QWheelEvent* event);
 
@@ -176,6 +187,8 @@ private:
     QTimer m_statusMessageTimer;
     QMenu* m_newMenu = nullptr;
     bool m_shown = false;
+    // Destroyed before the document it watches.
+    std::unique_ptr<CrashRecovery> m_recovery;
 };
 
 } // namespace cw::editor

@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace cw::editor {
@@ -53,6 +54,25 @@ QtUserDialogs::~QtUserDialogs() = default;
 SaveAnswer QtUserDialogs::askSaveChanges(SavePrompt prompt) {
     SaveChangesPrompt& dialog = prompt == SavePrompt::BeforeClosing ? *m_toktoclose : *m_toktosave;
     return dialog.ask();
+}
+
+ChangedFileAnswer QtUserDialogs::askSaveOverChangedFile() {
+    QMessageBox box(QMessageBox::Warning, programTitle(),
+                    QObject::tr("This claim file was changed by someone else since you opened it. "
+                                "Save your version over it, save it under another name, or "
+                                "cancel?"),
+                    QMessageBox::NoButton, m_parent);
+    QPushButton* over = box.addButton(QObject::tr("Save &Over It"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton(QObject::tr("Save &As..."), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    // Enter loses nobody's work.
+    box.setDefaultButton(saveAs);
+    box.exec();
+    if (box.clickedButton() == over)
+        return ChangedFileAnswer::SaveOver;
+    if (box.clickedButton() == saveAs)
+        return ChangedFileAnswer::SaveAs;
+    return ChangedFileAnswer::Cancel;
 }
 
 std::optional<QString> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& request) {

@@ -18,6 +18,7 @@ public:
     ~QtUserDialogs() override;
 
     SaveAnswer askSaveChanges(SavePrompt prompt) override;
+    ChangedFileAnswer askSaveOverChangedFile() override;
     std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) override;
     QStringList chooseFilesToOpen(const FileDialogRequest& request) override;
     std::optional<QString> chooseFileToSave(const FileDialogRequest& request) override;

@@ -21,6 +21,9 @@ enum class SavePrompt {
 
 enum class SaveAnswer { Yes, No, Cancel, Closed };
 
+// Save found the claim file changed by someone else since it was opened or saved.
+enum class ChangedFileAnswer { SaveOver, SaveAs, Cancel };
+
 struct FileDialogRequest {
     QString folder;       // where the dialog starts
     QString proposedName; // file-name box contents (save dialogs)
@@ -35,6 +38,7 @@ public:
     virtual ~UserDialogs() = default;
 
     virtual SaveAnswer askSaveChanges(SavePrompt prompt) = 0;
+    virtual ChangedFileAnswer askSaveOverChangedFile() = 0;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> chooseFileToOpen(const FileDialogRequest& request) = 0;
     // Several existing files: the chosen paths in the dialog's order, none when the user

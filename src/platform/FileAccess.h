@@ -18,5 +18,7 @@ Result<QByteArray> readWholeFile(const QString& path, qint64 maxBytes);
 // Writes the bytes to a StagedFile beside the target and commits it. On failure errno holds the
 // code of the call that failed.
 Result<void> writeFileAtomically(const QString& path, const QByteArray& bytes);
+// The same, and the file is readable and writable by its owner only (mode 0600).
+Result<void> writeOwnerOnlyFileAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace cw::platform

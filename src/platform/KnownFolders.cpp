@@ -30,6 +30,14 @@ QString userConfigFolder() {
            QStringLiteral("/Quillmark/");
 }
 
+QString userStateFolder() {
+    // Qt 6.4 has no standard location for it. A relative XDG_STATE_HOME is to be ignored.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return withTrailingSlash(state) + QStringLiteral("Quillmark/");
+}
+
 bool isFolderWritable(const QString& folder) {
     QTemporaryFile probe(withTrailingSlash(folder) + QStringLiteral(".write-test-XXXXXX"));
     return probe.open();

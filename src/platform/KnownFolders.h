@@ -16,6 +16,10 @@ QString applicationDataFolder();
 QString programFolder();
 // The per-user config folder of the program ($XDG_CONFIG_HOME/Quillmark/), ending in "/".
 QString userConfigFolder();
+// The per-user state folder of the program ($XDG_STATE_HOME/Quillmark/, by default
+// ~/.local/state/Quillmark/), ending in "/": what the program keeps between runs that is
+// neither a setting nor a document.
+QString userStateFolder();
 
 // The folder path ending in "/".
 QString withTrailingSlash(QString folder);

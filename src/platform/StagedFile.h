@@ -35,9 +35,13 @@ public:
 
     Result<void> write(const QByteArray& bytes);
 
+    // The committed file is readable and writable by its owner only, whatever the target's
+    // permissions were: for files that hold what nobody else may read.
+    void restrictToOwner() { m_ownerOnly = true; }
+
     // Flushes the temporary file, gives it the target's permissions (the umask's for a new
-    // target), renames it over the target and flushes the folder, so the new contents survive
-    // a power cut once this returns.
+    // target, 0600 after restrictToOwner), renames it over the target and flushes the folder, so
+    // the new contents survive a power cut once this returns.
     Result<void> commit();
 
 private:
@@ -52,6 +56,7 @@ private:
     int m_folder = -1;
     int m_file = -1;
     bool m_committed = false;
+    bool m_ownerOnly = false;
 };
 
 } // namespace cw::platform

@@ -141,7 +141,8 @@ StagedFile::StagedFile(StagedFile&& other) noexcept
     , m_tempName(std::move(other.m_tempName))
     , m_folder(std::exchange(other.m_folder, -1))
     , m_file(std::exchange(other.m_file, -1))
-    , m_committed(other.m_committed) {}
+    , m_committed(other.m_committed)
+    , m_ownerOnly(other.m_ownerOnly) {}
 
 StagedFile::~StagedFile() {
     // Callers read errno after a failure that ends here.
@@ -210,7 +211,9 @@ Result<void> StagedFile::write(const QByteArray& bytes) {
 }
 
 Result<void> StagedFile::commit() {
-    if (::fchmod(m_file, permissionsFor(m_folder, m_name.constData())) != 0 || ::fsync(m_file) != 0)
+    const mode_t permissions =
+        m_ownerOnly ? S_IRUSR | S_IWUSR : permissionsFor(m_folder, m_name.constData());
+    if (::fchmod(m_file, permissions) != 0 || ::fsync(m_file) != 0)
         return failure(errno);
     if (::renameat(m_folder, m_tempName.constData(), m_folder, m_name.constData()) != 0)
         return failure(errno);

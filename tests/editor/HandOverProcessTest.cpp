@@ -1,5 +1,6 @@
 #include "EditorFixture.h"
 #include "Fixtures.h"
+#include "ProgramProcess.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
 #include "app/ExitStatus.h"
@@ -8,36 +9,9 @@
 #include "model/ClaimDocument.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString err;
-};
-
-// The program as a file manager or a script starts it, while the test's window is the copy
-// that runs. The test's event loop turns while it waits, so the window can answer.
-Run claimwright(const cw::test::TempHome& home, const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
-    environment.remove(u"QT_LOGGING_RULES"_qs);
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(home.path());
-    process.start(QStringLiteral(CLAIMWRIGHT_BINARY), arguments);
-    if (!process.waitForStarted(30000))
-        return {};
-    if (!QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 60000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 // A window that holds the instance of the program built, in the fixture's home.
 struct RunningWindow {
@@ -72,7 +46,7 @@ private slots:
         w.f.type("edit6a", u"Typed, Not Saved"_qs);
         w.f.dialogs().saveAnswers.push_back(cw::editor::SaveAnswer::No);
 
-        const Run run = claimwright(w.f.home(), {u"sample.ub4"_qs});
+        const ProgramRun run = runProgram(w.f.home(), {u"sample.ub4"_qs});
         QVERIFY2(run.status == 0, qPrintable(run.err));
         QCOMPARE(w.f.dialogs().promptsShown.size(), size_t(1));
         QCOMPARE(w.f.text("edit6a"), u"Doe, Jane"_qs);
@@ -84,7 +58,7 @@ private slots:
     void laterStartWithoutAClaimRaisesTheWindow() {
         RunningWindow w;
         w.f.window().showMinimized();
-        const Run run = claimwright(w.f.home(), {});
+        const ProgramRun run = runProgram(w.f.home(), {});
         QVERIFY2(run.status == 0, qPrintable(run.err));
         QVERIFY(!w.f.window().isMinimized());
         QVERIFY(w.f.window().isVisible());
@@ -97,7 +71,7 @@ private slots:
         RunningWindow w;
         const QString name =
             QString(200, u'a') + u'/' + QString(200, u'b') + u'/' + QString(200, u'c') + u".ub4"_qs;
-        const Run run = claimwright(w.f.home(), {name});
+        const ProgramRun run = runProgram(w.f.home(), {name});
         QCOMPARE(run.status, int(cw::app::kRefusedByRunningCopy));
         QCOMPARE(w.f.dialogs().errors.size(), 1);
         QVERIFY2(w.f.dialogs().errors[0].contains(u"characters"_qs),
@@ -134,7 +108,7 @@ private slots:
         RunningWindow w;
         w.f.window().document().clearModified();
         const QString titleBefore = w.f.window().windowTitle();
-        const Run run = claimwright(w.f.home(), {u"--set-field"_qs, number, u"--"_qs, text});
+        const ProgramRun run = runProgram(w.f.home(), {u"--set-field"_qs, number, u"--"_qs, text});
         QVERIFY2(run.status == status, qPrintable(run.err));
         QCOMPARE(w.f.window().document().value(1), field1);
         QCOMPARE(w.f.window().windowTitle(), title.isNull() ? titleBefore : title);

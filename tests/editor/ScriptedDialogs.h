@@ -14,6 +14,7 @@
 class ScriptedDialogs : public cw::editor::UserDialogs {
 public:
     std::deque<cw::editor::SaveAnswer> saveAnswers;
+    std::deque<cw::editor::ChangedFileAnswer> changedFileAnswers;
     // A null QString stands for the user's Cancel.
     std::deque<QString> openAnswers;
     // The files picked where several may be; an empty list stands for Cancel.
@@ -28,6 +29,7 @@ public:
     std::function<void()> duringPrompt;
 
     std::vector<cw::editor::SavePrompt> promptsShown;
+    int changedFileQuestions = 0;
     std::vector<cw::editor::FileDialogRequest> openRequests;
     std::vector<cw::editor::FileDialogRequest> openManyRequests;
     std::vector<cw::editor::FileDialogRequest> saveRequests;
@@ -42,6 +44,10 @@ public:
         if (duringPrompt)
             duringPrompt();
         return take(saveAnswers, cw::editor::SaveAnswer::Closed);
+    }
+    cw::editor::ChangedFileAnswer askSaveOverChangedFile() override {
+        ++changedFileQuestions;
+        return take(changedFileAnswers, cw::editor::ChangedFileAnswer::Cancel);
     }
     std::optional<QString> chooseFileToOpen(const cw::editor::FileDialogRequest& request) override {
         openRequests.push_back(request);
