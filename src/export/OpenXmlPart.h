@@ -31,7 +31,7 @@ inline constexpr char kStrictSpreadsheetNamespace[] =
     "http://purl.oclc.org/ooxml/spreadsheetml/main";
 
 // The largest part read once inflated; a claims workbook's sheet stays far below it.
-inline constexpr qint64 kMaxPartBytes = 256 * 1024 * 1024;
+inline constexpr qint64 kMaxPartBytes = 64 * 1024 * 1024;
 
 class XmlPart {
 public:
