@@ -87,7 +87,7 @@ for target in "${targets[@]}"; do
       -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
       >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-    time=$(sed -n 's/^stat::total_time_seconds? *//p;s/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -1)
+    time=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log")
     echo "fuzz: $target: $runs runs, $((runs / (time > 0 ? time : 1))) per second, nothing found"
   else
     echo "fuzz: $target FAILED; see $log and $build/findings/" >&2

@@ -121,8 +121,6 @@ std::optional<RegistryValue> parsedValue(QStringView line) {
 
 } // namespace
 
-// Key names are written unquoted between brackets, so they must stay on one line and be
-// plain UTF-8.
 bool isValidRegistryKey(QStringView key) {
     if (key.isEmpty() || key.contains(u"\\\\"))
         return false;
