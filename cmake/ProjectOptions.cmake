@@ -23,6 +23,19 @@ if(CLAIMWRIGHT_SANITIZE)
   target_link_options(claimwright_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+if(CLAIMWRIGHT_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "CLAIMWRIGHT_FUZZ needs clang (libFuzzer), not ${CMAKE_CXX_COMPILER_ID}: "
+                        "configure with CC=clang CXX=clang++ in a build folder of its own.")
+  endif()
+  # Everything is instrumented for coverage and the sanitizers; only the targets in fuzz/ link
+  # libFuzzer's main.
+  target_compile_options(claimwright_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+    -fno-omit-frame-pointer -g)
+  target_link_options(claimwright_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 # claimwright_add_library(<name> <qt-modules...> SOURCES <files...> [DEPENDS <targets...>])
 # One static library per folder of src/.
 function(claimwright_add_library name)

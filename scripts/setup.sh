@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libcurl4-openssl-dev libssl-dev libjpeg62-turbo-dev zlib1g-dev libzip-dev libpugixml-dev
-  libbenchmark-dev
+  libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-extra
   poppler-utils libxml2-utils strace python3-openpyxl python3-docx
   desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstring>
 
 namespace cw::exports {
@@ -95,6 +96,10 @@ Result<XmlPart> XmlPart::read(const ZipPackage& package, const QString& name,
     // The document is parsed in the part's own bytes, which it keeps: a large sheet is not
     // copied once more.
     QByteArray text = std::move(bytes).value();
+    if (std::count(text.cbegin(), text.cend(), '<') > kMaxPartMarkup)
+        return Error{tr("the part %1 holds more than the %2 elements this program reads")
+                         .arg(name)
+                         .arg(kMaxPartMarkup)};
     auto document = std::make_unique<pugi::xml_document>();
     const pugi::xml_parse_result result =
         document->load_buffer_inplace(text.data(), static_cast<size_t>(text.size()), kParseOptions);

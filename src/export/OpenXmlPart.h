@@ -31,12 +31,16 @@ inline constexpr char kStrictSpreadsheetNamespace[] =
     "http://purl.oclc.org/ooxml/spreadsheetml/main";
 
 // The largest part read once inflated; a claims workbook's sheet stays far below it.
-inline constexpr qint64 kMaxPartBytes = 256 * 1024 * 1024;
+inline constexpr qint64 kMaxPartBytes = 64 * 1024 * 1024;
+// The most markup ("<") a part may hold. pugixml's tree takes some fifty bytes a node, so a
+// part of tiny elements takes many times its size: 60 MiB of "<a/>" would take gigabytes. A
+// full claims sheet holds about half a million.
+inline constexpr qint64 kMaxPartMarkup = 2'000'000;
 
 class XmlPart {
 public:
-    // Refused when the part is missing, is no well-formed XML, or its root does not bind the
-    // namespace.
+    // Refused when the part is missing, holds more than kMaxPartMarkup tags, is no
+    // well-formed XML, or its root does not bind the namespace.
     static Result<XmlPart> read(const ZipPackage& package, const QString& name,
                                 const char* namespaceUri);
     // A part from its text, for the parts of a new package.

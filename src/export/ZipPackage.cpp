@@ -34,7 +34,9 @@ ZipPackage::ZipPackage(zip_source* source, zip* archive)
 ZipPackage::ZipPackage(ZipPackage&& other) noexcept
     : m_written(std::move(other.m_written))
     , m_source(std::exchange(other.m_source, nullptr))
-    , m_archive(std::exchange(other.m_archive, nullptr)) {}
+    , m_archive(std::exchange(other.m_archive, nullptr))
+    , m_maxBytesRead(other.m_maxBytesRead)
+    , m_bytesRead(other.m_bytesRead) {}
 
 ZipPackage::~ZipPackage() {
     if (m_archive)
@@ -47,7 +49,7 @@ Result<ZipPackage> ZipPackage::create() {
     return open(QByteArray());
 }
 
-Result<ZipPackage> ZipPackage::open(const QByteArray& bytes) {
+Result<ZipPackage> ZipPackage::open(const QByteArray& bytes, qint64 maxBytesRead) {
     // libzip frees the buffer it reads from once it has written the package in its place, so
     // it gets a copy of its own.
     void* copy = nullptr;
@@ -79,7 +81,9 @@ Result<ZipPackage> ZipPackage::open(const QByteArray& bytes) {
     zip_error_fini(&error);
     // The package reads the bytes back from the source once libzip has written them there.
     zip_source_keep(source);
-    return ZipPackage(source, archive);
+    ZipPackage package(source, archive);
+    package.m_maxBytesRead = maxBytesRead;
+    return package;
 }
 
 Result<QByteArray> ZipPackage::assemble(const std::vector<std::pair<QString, QByteArray>>& parts) {
@@ -111,6 +115,9 @@ Result<QByteArray> ZipPackage::read(const QString& name, qint64 maxBytes) const 
         return Error{tr("the part %1 is larger than the %2 bytes this program reads")
                          .arg(name)
                          .arg(maxBytes)};
+    if (stat.size > static_cast<zip_uint64_t>(m_maxBytesRead - m_bytesRead))
+        return Error{tr("its parts are larger in all than the %1 bytes this program reads")
+                         .arg(m_maxBytesRead)};
     zip_file_t* file = zip_fopen(m_archive, encoded.constData(), ZIP_FL_NOCASE);
     if (!file)
         return archiveError(tr("the part %1 cannot be opened").arg(name));
@@ -129,8 +136,13 @@ Result<QByteArray> ZipPackage::read(const QString& name, qint64 maxBytes) const 
         n = zip_fread(file, &beyond, 1);
     const QString reason = QString::fromLocal8Bit(zip_file_strerror(file));
     zip_fclose(file);
+    if (n > 0)
+        return Error{tr("the part %1 holds more than the %2 bytes its header gives")
+                         .arg(name)
+                         .arg(stat.size)};
     if (n != 0 || total != bytes.size())
         return Error{tr("the part %1 cannot be read: %2").arg(name, reason)};
+    m_bytesRead += total;
     return bytes;
 }
 

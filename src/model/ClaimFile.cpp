@@ -147,11 +147,15 @@ Result<QByteArray> encodeClaimFile(const ClaimValues& values) {
     return Windows1252::encode(buildClaimLines(values));
 }
 
+ClaimValues decodeClaimFile(QByteArrayView bytes) {
+    return claimValuesFromLines(splitClaimLines(Windows1252::decode(bytes)));
+}
+
 Result<ClaimValues> readClaimFile(const QString& path) {
     auto bytes = platform::readWholeFile(path, kMaxClaimFileBytes);
     if (!bytes)
         return Error{bytes.error()};
-    return claimValuesFromLines(splitClaimLines(Windows1252::decode(*bytes)));
+    return decodeClaimFile(*bytes);
 }
 
 Result<void> writeClaimFile(const QString& path, const ClaimValues& values) {

@@ -8,6 +8,7 @@
 #include "platform/Result.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QLatin1StringView>
 #include <QString>
 #include <QStringList>
@@ -46,6 +47,9 @@ std::optional<UnencodableField> findUnencodableField(const ClaimValues& values);
 
 // The file's bytes, or an error naming the field and the character that cannot be stored.
 Result<QByteArray> encodeClaimFile(const ClaimValues& values);
+
+// The claim the bytes of a claim file hold; every byte sequence reads as some claim.
+ClaimValues decodeClaimFile(QByteArrayView bytes);
 
 // Reading refuses files over kMaxClaimFileBytes before reading them.
 Result<ClaimValues> readClaimFile(const QString& path);

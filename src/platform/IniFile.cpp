@@ -106,16 +106,19 @@ Result<IniFile> IniFile::open(const QString& path) {
     auto bytes = readFileIfPresent(path, kMaxIniBytes);
     if (!bytes)
         return Error{bytes.error()};
+    return bytes->has_value() ? fromBytes(path, **bytes) : IniFile(path);
+}
+
+IniFile IniFile::fromBytes(const QString& path, QByteArrayView bytes) {
     IniFile file(path);
-    if (bytes->has_value() && !(*bytes)->isEmpty()) {
-        QByteArray text = *std::move(bytes).value();
-        if (text.endsWith('\n'))
-            text.chop(1);
-        for (QByteArray& line : text.split('\n')) {
-            if (line.endsWith('\r'))
-                line.chop(1);
-            file.m_lines.append(std::move(line));
-        }
+    if (bytes.isEmpty())
+        return file;
+    if (bytes.endsWith('\n'))
+        bytes.chop(1);
+    for (QByteArray& line : bytes.toByteArray().split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        file.m_lines.append(std::move(line));
     }
     return file;
 }
@@ -236,11 +239,15 @@ void IniFile::removeKey(QByteArrayView section, QByteArrayView key) {
         m_lines.removeAt(line);
 }
 
-Result<void> IniFile::save() const {
+QByteArray IniFile::toBytes() const {
     QByteArray bytes;
     for (const QByteArray& line : m_lines)
         bytes += line + "\r\n";
-    return writeFileAtomically(m_path, bytes);
+    return bytes;
+}
+
+Result<void> IniFile::save() const {
+    return writeFileAtomically(m_path, toBytes());
 }
 
 } // namespace cw::platform

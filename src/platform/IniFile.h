@@ -37,6 +37,8 @@ class IniFile {
 public:
     // A missing file opens as an empty one; a file that cannot be read is an error.
     static Result<IniFile> open(const QString& path);
+    // The file that holds these bytes, saved to path.
+    static IniFile fromBytes(const QString& path, QByteArrayView bytes);
 
     const QString& path() const { return m_path; }
 
@@ -54,6 +56,8 @@ public:
     Result<void> writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value);
     void removeKey(QByteArrayView section, QByteArrayView key);
 
+    // The whole file as save() writes it.
+    QByteArray toBytes() const;
     Result<void> save() const;
 
 private:
